@@ -1,0 +1,6 @@
+#include "fight/Particulas.h"
+
+int Particulas::Init(Renderer* renderer) {
+    renderer_ = renderer;
+    return 0;
+}

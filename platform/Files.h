@@ -1,0 +1,21 @@
+#pragma once
+// Every file of the game is opened here. Paths are written the Windows way
+// ("cfg\\config.cfg"); backslashes become '/', and when the exact name does
+// not exist each path element is matched without regard to letter case.
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+// The path as it exists on disk, or, for a file still to be created, with
+// its existing folders resolved and the last element as written.
+std::string PlatformResolvePath(const char* path);
+
+// fopen with the path resolved as above; the "t" of text modes is dropped.
+FILE* PlatformOpenFile(const char* path, const char* mode);
+
+// Writes `size` bytes to a sibling temporary file, flushes it to disk and
+// renames it over `path`, so the file is either the old one or the whole new
+// one. Returns 1 on success, 0 on failure (the old file is left untouched).
+int PlatformWriteFileAtomic(const char* path, const void* data, size_t size);
+
+bool PlatformFileExists(const char* path);

@@ -1,0 +1,46 @@
+#include "platform/RendererLoader.h"
+
+#include <cstring>
+
+#include "app/Log.h"
+#include "app/config/ConfigFile.h"
+#include "platform/Library.h"
+
+Renderer* LoadRenderer() {
+    char libraryName[256] = "Krellin.dll";
+
+    ConfigFile config;
+    if (config.Open("cfg\\motorcfg.txt") != Ok) {
+        LogPrintf(kLogPath,
+                  "     Graficos: Error al leer el fichero de configuracion: cfg\\motorcfg.txt \n");
+    } else {
+        // Streaming read: a repeated entry is applied again, so the last wins.
+        bool inDllSection = false;
+        TokenKind kind;
+        char* text;
+        char* value;
+        while (config.NextToken(&kind, &text, &value) == Ok) {
+            if (kind == Section) {
+                inDllSection = strcmp(text, "[dll]") == 0;
+            } else if (kind == Entry && inDllSection && strcmp(text, "dll") == 0) {
+                strncpy(libraryName, value, sizeof libraryName - 1);
+                libraryName[sizeof libraryName - 1] = '\0';
+            }
+            delete[] text;
+        }
+        config.Close();
+    }
+
+    void* library = PlatformLoadLibrary(libraryName);
+    CreateRendererInstanceFn create = reinterpret_cast<CreateRendererInstanceFn>(
+        PlatformGetSymbol(library, "CreateRendererInstance"));
+    Renderer* renderer = create ? create() : nullptr;
+    if (!renderer) {
+        LogPrintf(kLogPath, "     Interfaz Grafica: No se ha podido cargar la DLL grafica: %s\n",
+                  libraryName);
+        // A library without a usable factory is of no further use.
+        if (library) PlatformFreeLibrary(library);
+        return nullptr;
+    }
+    return renderer;
+}

@@ -1,0 +1,6 @@
+#pragma once
+#include "platform/Sonido.h"
+
+// Creates the sound object from the library named in cfg\sonidocfg.txt;
+// never null (a do-nothing SonidoNulo stands in for a missing library).
+Sonido* LoadSound(WindowHandle window, InstanceHandle instance);
