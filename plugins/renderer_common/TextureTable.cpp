@@ -1,0 +1,46 @@
+#include "plugins/renderer_common/TextureTable.h"
+
+#include "plugins/renderer_common/Picture.h"
+
+TextureHandle TextureTable::Add(const unsigned char* pixels, int width, int height,
+                                int bytesPerPixel, const char* name, int flag) {
+    if (!pixels || (bytesPerPixel != 3 && bytesPerPixel != 4) || width <= 0 || height <= 0 ||
+        width > kMaxPictureSide || height > kMaxPictureSide)
+        return 0;
+    auto entry = std::make_unique<TextureEntry>();
+    entry->width = width;
+    entry->height = height;
+    entry->bytesPerPixel = bytesPerPixel;
+    entry->flag = flag;
+    entry->name = name ? name : "";
+    const size_t size = static_cast<size_t>(width) * height * bytesPerPixel;
+    entry->pixels.assign(pixels, pixels + size);
+
+    if (slots_.empty()) slots_.resize(1);
+    for (size_t i = 1; i < slots_.size(); ++i) {
+        if (!slots_[i]) {
+            slots_[i] = std::move(entry);
+            return static_cast<TextureHandle>(i);
+        }
+    }
+    slots_.push_back(std::move(entry));
+    return static_cast<TextureHandle>(slots_.size() - 1);
+}
+
+const TextureEntry* TextureTable::Find(TextureHandle handle) const {
+    if (handle == 0 || handle >= slots_.size()) return nullptr;
+    return slots_[handle].get();
+}
+
+bool TextureTable::Release(TextureHandle handle) {
+    if (handle == 0 || handle >= slots_.size() || !slots_[handle]) return false;
+    slots_[handle].reset();
+    while (slots_.size() > 1 && !slots_.back()) slots_.pop_back();
+    return true;
+}
+
+int TextureTable::Count() const {
+    return slots_.size() > 1 ? static_cast<int>(slots_.size()) : 0;
+}
+
+void TextureTable::Clear() { slots_.clear(); }
