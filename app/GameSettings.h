@@ -10,7 +10,7 @@ struct GameSettings {
     float slowMotionTime = 0.0f;
     float freezeTime = 0.0f;
     uint8_t debugInfo = 0;
-    char* player1Name = nullptr;
+    char* player1Name = nullptr;  // heap copies (malloc), freed at exit
     char* player2Name = nullptr;
     int32_t gameMode = 0;  // 0 arcade, 1 versus, 3 demonstration
     int32_t roundsToWin = 2;

@@ -1,0 +1,160 @@
+#include "app/Game.h"
+
+#include <cstdlib>
+
+#include "app/DebugSwitch.h"
+#include "app/Log.h"
+#include "app/MusicNames.h"
+#include "app/RunFrame.h"
+#include "app/SavedOptions.h"
+#include "fight/Fight.h"
+#include "fight/GestionJuego.h"
+#include "fight/Particulas.h"
+#include "menus/MenuController.h"
+#include "platform/Clock.h"
+#include "platform/Events.h"
+#include "platform/InputSession.h"
+#include "platform/Renderer.h"
+#include "platform/RendererLoader.h"
+#include "platform/Sonido.h"
+#include "platform/SoundLoader.h"
+#include "platform/Teclado.h"
+#include "platform/Window.h"
+
+InstanceHandle gameInstance = nullptr;
+WindowHandle gameWindow = nullptr;
+Renderer* renderer = nullptr;
+Teclado* keyboard = nullptr;
+Sonido* sound = nullptr;
+Particulas* particles = nullptr;
+MenuController* menuController = nullptr;
+GestionJuego gestionJuego;
+FrameTimer frameTimer;
+GameState currentState = Menu;
+GameSettings gameSettings;
+
+namespace {
+
+FrameRateDisplay frameRateDisplay;
+
+const char kDashes[] = "<< ------------------------------------------------------ >>\n";
+
+void MenuFrame(GameState* state, float dt) { menuController->Frame(LoadFight, state, dt); }
+void IntroFrame(GameState* state, float dt) { menuController->Intro(state, dt); }
+void CreditsFrame(GameState* state, float dt) { menuController->Credits(state, dt); }
+void SetGameWindowTitle(const char* title) { PlatformSetWindowTitle(gameWindow, title); }
+
+}  // namespace
+
+void RunFrame() {
+    const FrameContext context = {&frameTimer, &gameSettings, &currentState, renderer,
+                                  keyboard,    sound,         MenuFrame,     FightFrame,
+                                  IntroFrame,  CreditsFrame,  PlatformTickCount,
+                                  SetGameWindowTitle,         InputSessionFrameTime};
+    RunFrameWith(context, &frameRateDisplay);
+}
+
+void InitSubsystems() {
+    renderer = LoadRenderer();
+    if (!renderer) {
+        // Nothing can be drawn: end through the normal shutdown without
+        // running a frame.
+        PlatformPostClose();
+        return;
+    }
+    if (!renderer->Init(&gameWindow, gameInstance)) {
+        LogPrintf(kLogPath, "     Graficos: No se han iniciado los graficos, fin del programa\n");
+        PlatformPostClose();
+    }
+
+    keyboard = CreateKeyboard();
+    if (!keyboard->Init(gameWindow, gameInstance)) {
+        LogPrintf(kLogPath, "     Teclado: No se ha iniciado el teclado, fin del programa\n");
+        PlatformPostClose();
+    }
+
+    sound = LoadSound(gameWindow, gameInstance);
+    if (!sound->Init(gameWindow, gameInstance)) {
+        LogPrintf(kLogPath, "     Sonido: No se ha iniciado el sonido, fin del programa\n");
+        PlatformPostClose();
+    }
+
+    gestionJuego.ClearCharacters(true);
+
+    renderer->SetClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    renderer->SetRenderFlags(1, 1);
+
+    particles = new Particulas();
+    particles->Init(renderer);
+
+    renderer->SetFontTexture(renderer->LoadTextureKeyed("bmp\\fuenteZeltor.bmp", 0, 255, 0));
+    renderer->SetArrowTexture(renderer->LoadTextureKeyed("bmp\\flechas.bmp", 255, 0, 255));
+
+    menuController = new MenuController();
+    menuController->Init(gameWindow, particles, keyboard, renderer, sound);
+
+    frameTimer.Update();
+    sound->PlayMusic(gameSettings.musicIntro);
+
+    currentState = Intro;
+    menuController->LoadIntro();
+}
+
+void ShutdownSubsystems() {
+    if (sound) sound->Shutdown();
+    if (menuController) {
+        menuController->Release();
+        delete menuController;
+        menuController = nullptr;
+    }
+    gestionJuego.ClearCharacters();
+    if (particles) {
+        particles->Shutdown();
+        delete particles;
+        particles = nullptr;
+    }
+    if (keyboard) {
+        keyboard->Shutdown();
+        delete keyboard;
+        keyboard = nullptr;
+    }
+    if (renderer) renderer->Shutdown();
+}
+
+int StartGame(InstanceHandle instance, int /*showCommand*/) {
+    ReadMusicNames("cfg\\musicacfg.txt", &gameSettings);
+    gameInstance = instance;
+    InitSubsystems();
+    return 1;
+}
+
+int GameMain(const char* commandLine) {
+    LogReset(kLogPath);
+    LogPrintf(kLogPath, "%s", kDashes);
+    LogPrintf(kLogPath, "<< - >> Fichero de Log Iniciado           %10d << - >>\n",
+              static_cast<int>(PlatformTickCount()));
+    LogPrintf(kLogPath, "%s", kDashes);
+
+    ReadSavedOptions(kSavedOptionsPath, &gameSettings);
+    if (ParseDebugInfoSwitch(commandLine)) gameSettings.debugInfo = 1;
+
+    if (!StartGame(nullptr, 0)) return 0;
+
+    for (;;) {
+        if (PlatformPeekMessage() == kMessageQuit) break;
+        if (renderer) RunFrame();
+    }
+
+    ShutdownSubsystems();
+    WriteSavedOptions(kSavedOptionsPath, gameSettings);
+
+    LogPrintf(kLogPath, "%s", kDashes);
+    LogPrintf(kLogPath, "<< - >> Fin del log                       %10d << - >>\n",
+              static_cast<int>(PlatformTickCount()));
+    LogPrintf(kLogPath, "%s", kDashes);
+
+    free(gameSettings.player1Name);
+    free(gameSettings.player2Name);
+    gameSettings.player1Name = gameSettings.player2Name = nullptr;
+    return 0;
+}

@@ -1,0 +1,41 @@
+#pragma once
+// One frame of the main loop.
+#include <cstdint>
+
+#include "app/FrameTimer.h"
+#include "app/GameSettings.h"
+#include "app/GameState.h"
+
+class Renderer;
+class Teclado;
+class Sonido;
+
+// What a frame works on. The game builds it from its process-wide objects;
+// tests build their own.
+struct FrameContext {
+    FrameTimer* timer;
+    GameSettings* settings;
+    GameState* state;
+    Renderer* renderer;
+    Teclado* keyboard;
+    Sonido* sound;  // may be null
+    // Screens by state; each receives the address of the state and dt.
+    void (*menuFrame)(GameState* state, float dt);
+    void (*fightFrame)(float dt);
+    void (*introFrame)(GameState* state, float dt);
+    void (*creditsFrame)(GameState* state, float dt);
+    uint32_t (*tickCount)();
+    void (*setTitle)(const char* title);
+    double (*frameTime)(double measured);  // recording / replay hook
+};
+
+// Frame rate bookkeeping of the window title and the overlay.
+struct FrameRateDisplay {
+    float frameRate = 30.0f;
+    float frameRateShown = 30.0f;
+    float lastTitleUpdate = 0.0f;
+};
+
+void RunFrameWith(const FrameContext& context, FrameRateDisplay* display);
+// The game's frame, on its process-wide objects.
+void RunFrame();

@@ -1,0 +1,14 @@
+#pragma once
+#include "app/GameSettings.h"
+
+// cfg\config.cfg: 10 bytes, little-endian, no header:
+// unlimitedTime u8, roundTime f32, randomBackground u8, roundsToWin u32.
+extern const char kSavedOptionsPath[];
+const int kSavedOptionsSize = 10;
+
+// A missing file keeps every default; a short one fills the fields it
+// covers, in file order.
+void ReadSavedOptions(const char* path, GameSettings* settings);
+// Written aside and renamed into place, so the file is never left short.
+// 1 on success, 0 when nothing could be written.
+int WriteSavedOptions(const char* path, const GameSettings& settings);

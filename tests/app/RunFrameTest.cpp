@@ -1,0 +1,239 @@
+#include "app/RunFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "platform/Sonido.h"
+#include "platform/SonidoNulo.h"
+#include "platform/Teclado.h"
+#include "tests/app/RecordingRenderer.h"
+
+namespace {
+
+// Everything a frame touches, with the clock and the screens under the
+// test's control.
+struct World {
+    static World* current;
+
+    int64_t counter = 0;
+    uint32_t ticks = 0;
+    std::vector<std::string> log;
+    std::vector<float> dts;
+    int32_t nextStateFromMenu = 0;
+
+    GameSettings settings;
+    GameState state = Intro;
+    RecordingRenderer renderer;
+
+    class CountingKeyboard : public Teclado {
+    public:
+        int polls = 0;
+        int Init(WindowHandle, InstanceHandle) override { return 1; }
+        int Shutdown() override { return 1; }
+        int Poll() override {
+            ++polls;
+            World::current->log.push_back("Poll");
+            return 1;
+        }
+        int CaptureKey(int, int) override { return 0; }
+        InputFlags GetInput(int, int, float) override { return 0; }
+        bool TestLastInput(uint32_t) override { return false; }
+        bool AnyKeyDown() override { return false; }
+        bool SpecialKeyOnce(int) override { return false; }
+        bool ActionOnce(int, int) override { return false; }
+        const char* KeyName(int, int) override { return nullptr; }
+    } keyboard;
+    class RecordingSound : public SonidoNulo {
+    public:
+        int Update(float slow) override {
+            World::current->log.push_back("Update " + std::to_string(slow));
+            return 1;
+        }
+    } sound;
+
+    static bool Frequency(int64_t* f) {
+        *f = 1000000;
+        return true;
+    }
+    static bool Counter(int64_t* c) {
+        *c = current->counter;
+        return true;
+    }
+    static uint32_t Ticks() { return current->ticks; }
+    static void Title(const char* title) { current->log.push_back(std::string("Title ") + title); }
+    static void MenuFrame(GameState* state, float dt) {
+        current->log.push_back("Menu");
+        current->dts.push_back(dt);
+        if (current->nextStateFromMenu) *state = current->nextStateFromMenu;
+    }
+    static void FightFrame(float dt) {
+        current->log.push_back("Fight");
+        current->dts.push_back(dt);
+    }
+    static void IntroFrame(GameState* state, float dt) {
+        current->log.push_back("Intro");
+        current->dts.push_back(dt);
+        *state = Menu;
+    }
+    static void CreditsFrame(GameState*, float dt) {
+        current->log.push_back("Credits");
+        current->dts.push_back(dt);
+    }
+
+    const CounterSource source = {Frequency, Counter, Ticks};
+    FrameTimer timer{source};
+    FrameRateDisplay display;
+    FrameContext context{&timer,     &settings,  &state,     &renderer,    &keyboard,
+                         &sound,     MenuFrame,  FightFrame, IntroFrame,   CreditsFrame,
+                         Ticks,      Title,      nullptr};
+
+    World() {
+        current = this;
+        timer.Update();
+    }
+    // One frame of `seconds` measured time, `ms` milliseconds of up-time later.
+    void Frame(double seconds, uint32_t ms = 10) {
+        counter += static_cast<int64_t>(seconds * 1000000.0 + 0.5);
+        ticks += ms;
+        RunFrameWith(context, &display);
+    }
+};
+World* World::current = nullptr;
+
+TEST(RunFrame, OrderOfOneFrame) {
+    World w;
+    w.state = Fight;
+    w.Frame(0.02);
+    ASSERT_EQ(w.log.size(), 3u);
+    EXPECT_EQ(w.log[0].rfind("Update ", 0), 0u);
+    EXPECT_EQ(w.log[1], "Poll");
+    EXPECT_EQ(w.log[2], "Fight");
+    EXPECT_EQ(w.renderer.calls, (std::vector<std::string>{"SetOverlayMode 0 0", "Present"}));
+}
+
+TEST(RunFrame, DispatchTakesEffectOnTheNextFrame) {
+    World w;
+    w.state = Intro;
+    w.Frame(0.01);
+    EXPECT_EQ(w.state, Menu);
+    w.nextStateFromMenu = Credits;
+    w.Frame(0.01);
+    EXPECT_EQ(w.state, Credits);
+    w.Frame(0.01);
+    w.state = Fight;
+    w.Frame(0.01);
+    std::vector<std::string> screens;
+    for (const std::string& entry : w.log)
+        if (entry == "Intro" || entry == "Menu" || entry == "Fight" || entry == "Credits")
+            screens.push_back(entry);
+    EXPECT_EQ(screens, (std::vector<std::string>{"Intro", "Menu", "Credits", "Fight"}));
+}
+
+TEST(RunFrame, ClosingAndUnknownStatesStillPollUpdateAndPresent) {
+    for (GameState state : {static_cast<GameState>(Closing), 0, 6, -1}) {
+        World w;
+        w.settings.debugInfo = 1;
+        w.state = state;
+        w.Frame(0.01);
+        EXPECT_TRUE(w.dts.empty()) << state;
+        EXPECT_EQ(w.keyboard.polls, 1) << state;
+        EXPECT_EQ(w.log.front().rfind("Update ", 0), 0u) << state;
+        EXPECT_EQ(w.renderer.calls.back(), "Present") << state;
+        EXPECT_EQ(w.renderer.calls.size(), 5u) << state;
+    }
+}
+
+TEST(RunFrame, SlowMotionQuartersDtButCountsDownInRealTime) {
+    World w;
+    w.state = Fight;
+    w.settings.slowMotionTime = 0.05f;
+    w.Frame(0.02);
+    w.Frame(0.02);
+    w.Frame(0.02);  // crosses zero: still slow
+    w.Frame(0.02);
+    ASSERT_EQ(w.dts.size(), 4u);
+    EXPECT_FLOAT_EQ(w.dts[0], 0.005f);
+    EXPECT_FLOAT_EQ(w.dts[1], 0.005f);
+    EXPECT_FLOAT_EQ(w.dts[2], 0.005f);
+    EXPECT_FLOAT_EQ(w.dts[3], 0.02f);
+    EXPECT_NEAR(w.settings.slowMotionTime, -0.01f, 1e-6);
+    // The sound hears the time left after this frame's countdown.
+    EXPECT_EQ(w.log[0], "Update " + std::to_string(0.05f - 0.02f));
+}
+
+TEST(RunFrame, FreezeCountsDownWithoutChangingDt) {
+    World w;
+    w.state = Fight;
+    w.settings.freezeTime = 0.03f;
+    w.Frame(0.02);
+    w.Frame(0.02);
+    w.Frame(0.02);
+    EXPECT_FLOAT_EQ(w.dts[0], 0.02f);
+    EXPECT_FLOAT_EQ(w.dts[2], 0.02f);
+    EXPECT_NEAR(w.settings.freezeTime, -0.01f, 1e-6);  // not clamped, stops below zero
+}
+
+TEST(RunFrame, TitleAboutOnceASecondWithThatFramesRate) {
+    World w;
+    w.state = Closing;
+    w.ticks = 5000;
+    w.Frame(0.02, 0);  // 5.0 s of up-time, last update at 0: title now
+    w.Frame(0.01, 500);
+    w.Frame(0.01, 400);
+    w.Frame(0.04, 200);  // 6.1 s: next title, at this frame's 25 fps
+    std::vector<std::string> titles;
+    for (const std::string& entry : w.log)
+        if (entry.rfind("Title ", 0) == 0) titles.push_back(entry);
+    EXPECT_EQ(titles, (std::vector<std::string>{"Title Brocanto OGL; FPS:50.00",
+                                                "Title Brocanto OGL; FPS:25.00"}));
+    EXPECT_FLOAT_EQ(w.display.frameRateShown, 25.0f);
+}
+
+TEST(RunFrame, OverlayShowsTheSameNumberForASecond) {
+    World w;
+    w.state = Closing;
+    w.settings.debugInfo = 1;
+    w.ticks = 2000;
+    w.Frame(0.02, 0);
+    w.Frame(0.01, 100);
+    std::vector<std::string> texts;
+    for (const std::string& call : w.renderer.calls)
+        if (call.rfind("DrawTextCentered", 0) == 0) texts.push_back(call);
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "DrawTextCentered 0.50 0.00 1.00 1 1 1 1 FPS:50.00",
+                         "DrawTextCentered 0.50 0.00 1.00 1 1 1 1 FPS:50.00"}));
+    std::vector<std::string> first(w.renderer.calls.begin(), w.renderer.calls.begin() + 5);
+    EXPECT_EQ(first, (std::vector<std::string>{"SetOverlayMode 1 1", "QueryView",
+                                               "DrawTextCentered 0.50 0.00 1.00 1 1 1 1 FPS:50.00",
+                                               "SetOverlayMode 0 0", "Present"}));
+}
+
+TEST(RunFrame, NoSoundObjectIsSkipped) {
+    World w;
+    w.context.sound = nullptr;
+    w.state = Menu;
+    w.Frame(0.01);
+    EXPECT_EQ(w.log.front(), "Poll");
+}
+
+TEST(RunFrame, ZeroDeltaGivesInfiniteRateWithoutTrouble) {
+    World w;
+    w.state = Menu;
+    w.Frame(0.0);
+    EXPECT_TRUE(std::isinf(w.display.frameRate));
+    EXPECT_EQ(w.dts.back(), 0.0f);
+}
+
+TEST(RunFrame, FrameTimeHookReplacesTheMeasuredTime) {
+    World w;
+    w.state = Fight;
+    w.context.frameTime = [](double) { return 0.125; };
+    w.Frame(0.01);
+    EXPECT_FLOAT_EQ(w.dts.back(), 0.125f);
+    EXPECT_EQ(w.timer.delta, 0.125);
+}
+
+}  // namespace

@@ -1,0 +1,171 @@
+// The pieces the entry point runs before the subsystems: the switch, the
+// saved options, the music names and the log.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstring>
+
+#include "app/DebugSwitch.h"
+#include "app/Log.h"
+#include "app/MusicNames.h"
+#include "app/SavedOptions.h"
+#include "platform/CommandLine.h"
+#include "tests/TestFolder.h"
+
+namespace {
+
+TEST(DebugSwitch, OnlyTheExactWordWithOptionalDashOrSlash) {
+    EXPECT_TRUE(ParseDebugInfoSwitch("Corralon DebugInfo"));
+    EXPECT_TRUE(ParseDebugInfoSwitch("Corralon -DebugInfo"));
+    EXPECT_TRUE(ParseDebugInfoSwitch("Corralon /DebugInfo"));
+    EXPECT_TRUE(ParseDebugInfoSwitch("Corralon    DebugInfo"));
+    EXPECT_TRUE(ParseDebugInfoSwitch("\"C:\\Juegos\\Mi Corralon\\Corralon.exe\" DebugInfo"));
+    EXPECT_TRUE(ParseDebugInfoSwitch("\"a b\"DebugInfo"));
+
+    EXPECT_FALSE(ParseDebugInfoSwitch("Corralon"));
+    EXPECT_FALSE(ParseDebugInfoSwitch("Corralon "));
+    EXPECT_FALSE(ParseDebugInfoSwitch("Corralon debuginfo"));
+    EXPECT_FALSE(ParseDebugInfoSwitch("Corralon -DebugInfo x"));
+    EXPECT_FALSE(ParseDebugInfoSwitch("Corralon DebugInfo "));
+    EXPECT_FALSE(ParseDebugInfoSwitch("Corralon --DebugInfo"));
+    EXPECT_FALSE(ParseDebugInfoSwitch("\"Corralon"));
+    EXPECT_FALSE(ParseDebugInfoSwitch(""));
+    EXPECT_FALSE(ParseDebugInfoSwitch(nullptr));
+}
+
+TEST(DebugSwitch, RebuiltLinuxCommandLine) {
+    char name[] = "./Corralon";
+    char dash[] = "-DebugInfo";
+    char extra[] = "x";
+    char lower[] = "debuginfo";
+    char spaced[] = "/opt/mi juego/Corralon";
+    char* on[] = {name, dash};
+    char* withExtra[] = {name, dash, extra};
+    char* wrongCase[] = {name, lower};
+    char* spacedPath[] = {spaced, dash};
+    EXPECT_TRUE(ParseDebugInfoSwitch(PlatformCommandLine(2, on).c_str()));
+    EXPECT_FALSE(ParseDebugInfoSwitch(PlatformCommandLine(3, withExtra).c_str()));
+    EXPECT_FALSE(ParseDebugInfoSwitch(PlatformCommandLine(2, wrongCase).c_str()));
+    EXPECT_TRUE(ParseDebugInfoSwitch(PlatformCommandLine(2, spacedPath).c_str()));
+    EXPECT_FALSE(ParseDebugInfoSwitch(PlatformCommandLine(1, spacedPath).c_str()));
+}
+
+class SavedOptionsTest : public ::testing::Test {
+protected:
+    TestFolder folder;
+    GameSettings settings;
+    void SetUp() override { ASSERT_EQ(mkdir("cfg", 0755), 0); }
+};
+
+TEST_F(SavedOptionsTest, MissingFileKeepsDefaults) {
+    ReadSavedOptions(kSavedOptionsPath, &settings);
+    EXPECT_EQ(settings.unlimitedTime, 0);
+    EXPECT_FLOAT_EQ(settings.roundTime, 60.0f);
+    EXPECT_EQ(settings.randomBackground, 0);
+    EXPECT_EQ(settings.roundsToWin, 2);
+}
+
+TEST_F(SavedOptionsTest, RoundTripIsTenLittleEndianBytes) {
+    settings.unlimitedTime = 1;
+    settings.roundTime = 99.0f;
+    settings.randomBackground = 1;
+    settings.roundsToWin = 3;
+    ASSERT_EQ(WriteSavedOptions(kSavedOptionsPath, settings), 1);
+    std::string bytes = TestFolder::Read("cfg/config.cfg");
+    ASSERT_EQ(bytes.size(), 10u);
+    // 99.0f is 0x42C60000.
+    EXPECT_EQ(bytes, std::string("\x01\x00\x00\xC6\x42\x01\x03\x00\x00\x00", 10));
+    EXPECT_FALSE(TestFolder::Exists("cfg/config.cfg.new"));
+
+    GameSettings loaded;
+    ReadSavedOptions(kSavedOptionsPath, &loaded);
+    EXPECT_EQ(loaded.unlimitedTime, 1);
+    EXPECT_FLOAT_EQ(loaded.roundTime, 99.0f);
+    EXPECT_EQ(loaded.randomBackground, 1);
+    EXPECT_EQ(loaded.roundsToWin, 3);
+}
+
+TEST_F(SavedOptionsTest, ShortFileFillsWhatItCovers) {
+    TestFolder::Write("cfg/config.cfg", std::string("\x01\x00\x00\x20\x41", 5));  // 10.0f
+    ReadSavedOptions(kSavedOptionsPath, &settings);
+    EXPECT_EQ(settings.unlimitedTime, 1);
+    EXPECT_FLOAT_EQ(settings.roundTime, 10.0f);
+    EXPECT_EQ(settings.randomBackground, 0);
+    EXPECT_EQ(settings.roundsToWin, 2);
+
+    GameSettings partial;
+    TestFolder::Write("cfg/config.cfg", std::string("\x00\x00\x00\x20\x41\x01\x05\x00", 8));
+    ReadSavedOptions(kSavedOptionsPath, &partial);
+    EXPECT_EQ(partial.randomBackground, 1);
+    EXPECT_EQ(partial.roundsToWin, 2);  // a torn field is not taken
+}
+
+TEST_F(SavedOptionsTest, FailedWriteLeavesOldFile) {
+    const std::string old("\x01\x00\x00\x20\x41\x00\x01\x00\x00\x00", 10);
+    TestFolder::Write("cfg/config.cfg", old);
+    // The aside file cannot be made: a folder already has its name.
+    ASSERT_EQ(mkdir("cfg/config.cfg.new", 0755), 0);
+    settings.roundsToWin = 3;
+    EXPECT_EQ(WriteSavedOptions(kSavedOptionsPath, settings), 0);
+    EXPECT_EQ(TestFolder::Read("cfg/config.cfg"), old);
+
+    // No cfg folder at all: nothing written, nothing created.
+    ASSERT_EQ(rmdir("cfg/config.cfg.new"), 0);
+    ASSERT_EQ(system("rm -rf cfg"), 0);
+    EXPECT_EQ(WriteSavedOptions(kSavedOptionsPath, settings), 0);
+    EXPECT_FALSE(TestFolder::Exists("cfg"));
+}
+
+TEST(MusicNames, KeysOfTheMusicSection) {
+    TestFolder folder;
+    ASSERT_EQ(mkdir("cfg", 0755), 0);
+    ASSERT_EQ(mkdir("logs", 0755), 0);
+    TestFolder::Write("cfg/musicacfg.txt",
+                      "[musica]\nintro = sonido\\intro.ogg\nmenu = sonido\\menu.ogg\n"
+                      "seleccionados = a b.ogg\n[otra]\ncreditos = no.ogg\n");
+    GameSettings settings;
+    strcpy(settings.musicCredits, "kept");
+    ReadMusicNames("cfg\\musicacfg.txt", &settings);
+    EXPECT_STREQ(settings.musicIntro, "sonido\\intro.ogg");
+    EXPECT_STREQ(settings.musicMenu, "sonido\\menu.ogg");
+    EXPECT_STREQ(settings.musicSelected, "a b.ogg");
+    EXPECT_STREQ(settings.musicCredits, "kept");
+    EXPECT_EQ(TestFolder::Read("logs/log.txt"), "");
+}
+
+TEST(MusicNames, LongValuesAreCutAndMissingFileIsLogged) {
+    TestFolder folder;
+    ASSERT_EQ(mkdir("cfg", 0755), 0);
+    ASSERT_EQ(mkdir("logs", 0755), 0);
+    // The reader keeps 254 characters of a line; a long value still fits
+    // the 256-byte field with room to spare.
+    TestFolder::Write("cfg/musicacfg.txt", "[musica]\nintro=" + std::string(600, 'm') + "\n");
+    GameSettings settings;
+    settings.musicMenu[255] = 'x';
+    ReadMusicNames("cfg\\musicacfg.txt", &settings);
+    EXPECT_EQ(strlen(settings.musicIntro), 248u);
+    EXPECT_EQ(settings.musicMenu[255], 'x');
+
+    ReadMusicNames("cfg\\nothere.txt", &settings);
+    EXPECT_EQ(TestFolder::Read("logs/log.txt"),
+              "     Graficos: Error al leer el fichero de configuracion: cfg\\nothere.txt \n");
+}
+
+TEST(Log, AppendsOneCallAtATimeAndNeedsItsFolder) {
+    TestFolder folder;
+    EXPECT_EQ(LogPrintf(kLogPath, "lost\n"), 0);
+    EXPECT_EQ(LogReset(kLogPath), 0);
+    EXPECT_FALSE(TestFolder::Exists("logs"));
+
+    ASSERT_EQ(mkdir("logs", 0755), 0);
+    TestFolder::Write("logs/log.txt", "old contents\n");
+    EXPECT_EQ(LogReset(kLogPath), 1);
+    EXPECT_EQ(TestFolder::Read("logs/log.txt"), "");
+    EXPECT_EQ(LogPrintf(kLogPath, "     Menu: %s %d\n", "uno", 2), 1);
+    EXPECT_EQ(LogPrintf("logs/log.txt", nullptr), 1);
+    EXPECT_EQ(LogPrintf("logs/log.txt", "     Bichos: tres\n"), 1);
+    // Complete on disk after every call: nothing stays buffered.
+    EXPECT_EQ(TestFolder::Read("logs/log.txt"), "     Menu: uno 2\n     Bichos: tres\n");
+}
+
+}  // namespace
