@@ -1,0 +1,83 @@
+#pragma once
+// Runs the real game program in a private copy of the game folder.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/TestFolder.h"
+
+class GameRun {
+public:
+    // Copies the assembled game folder into a fresh temporary folder.
+    GameRun() {
+        std::string command = std::string("cp -a '") + CORRALON_GAME_DIR + "/.' '" + folder_.path() + "/'";
+        ok_ = system(command.c_str()) == 0;
+    }
+    ~GameRun() {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    bool copied() const { return ok_; }
+    std::string Path(const std::string& name) const { return folder_.path() + "/" + name; }
+    void Write(const std::string& name, const std::string& bytes) const { TestFolder::Write(Path(name), bytes); }
+    std::string Read(const std::string& name) const { return TestFolder::Read(Path(name)); }
+    bool Exists(const std::string& name) const { return TestFolder::Exists(Path(name)); }
+    void UseRenderer(const std::string& dll) const { Write("cfg/motorcfg.txt", "[dll]\ndll = " + dll + "\n"); }
+
+    void Start(const std::vector<std::string>& args = {},
+               const std::vector<std::string>& environment = {}) {
+        pid_ = fork();
+        if (pid_ == 0) {
+            if (chdir(folder_.path().c_str()) != 0) _exit(127);
+            for (const std::string& e : environment) putenv(const_cast<char*>(strdup(e.c_str())));
+            std::vector<char*> argv;
+            argv.push_back(const_cast<char*>("./Corralon"));
+            for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+            argv.push_back(nullptr);
+            execv("./Corralon", argv.data());
+            _exit(127);
+        }
+    }
+
+    // Waits until `ready` holds or the time runs out.
+    static bool WaitFor(const std::function<bool()>& ready, double seconds) {
+        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(int(seconds * 1000));
+        while (std::chrono::steady_clock::now() < end) {
+            if (ready()) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return ready();
+    }
+
+    void Signal(int signal) const {
+        if (pid_ > 0) kill(pid_, signal);
+    }
+
+    // Exit status, or -1 when the program had to be killed after `seconds`.
+    int Wait(double seconds) {
+        int status = 0;
+        bool done = WaitFor([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, seconds);
+        if (!done) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, &status, 0);
+            pid_ = -1;
+            return -1;
+        }
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+
+private:
+    TestFolder folder_;
+    bool ok_ = false;
+    pid_t pid_ = -1;
+};
