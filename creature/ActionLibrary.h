@@ -1,0 +1,24 @@
+#pragma once
+// Binding of behaviour libraries. Each library is loaded once per process,
+// counted per behaviour object created from it and unloaded when the count
+// returns to zero.
+#include <cstddef>
+
+class InterfazAcciones;
+
+// A new behaviour from the library at `path`; the do-nothing behaviour when
+// the library is missing, lacks "CreateActionInstance" or creates nothing.
+InterfazAcciones* LoadActionLibrary(const char* path);
+
+// Drops the reference that creating `object` took. Called after the object is
+// destroyed: the address is only a key.
+void ReleaseActionLibrary(const void* object);
+
+// The number of live behaviour objects created from the library at `path`
+// (0 when it is not loaded), for tests and tools.
+int ActionLibraryCount(const char* path);
+
+// The library path of a creature file: its last three characters replaced by
+// "dll", cut to 1023 characters. `directory` gets everything up to and
+// including the last '\' or '/' (empty without one). Both buffers hold 1024.
+void ActionLibraryPaths(const char* creaturePath, char* library, char* directory);

@@ -1,0 +1,20 @@
+#pragma once
+// Fixed values of the creature file.
+#include <cstdint>
+
+enum QvlTag : int32_t {
+    kTagData = 1,
+    kTagAnimation = 2,
+    kTagFrame = 3,
+    kTagRawTexture = 4,
+    kTagTable = 5,
+    kTagPackedTexture = 6,
+};
+
+const int kQvlVersion = 1;
+const char kQvlHeaderFormat[] = "Bicho del Brocanto Arena, version: %d\n";
+const char kQvlHeaderPrefix[] = "Bicho del Brocanto Arena, version:";
+const int kQvlHeaderPrefixLength = 34;
+const int kQvlStringBuffer = 256;  // texts of the file fit this with their zero byte
+const int kQvlMaxSide = 4096;
+const int kQvlMaxBytesPerPixel = 4;

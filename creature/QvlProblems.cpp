@@ -1,0 +1,17 @@
+#include "creature/QvlProblems.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "app/Log.h"
+
+void QvlProblems::Report(const char* format, ...) {
+    char text[512];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    ++count_;
+    LogPrintf(kLogPath, "%s", text);
+    if (observer_) observer_->Problem(text);
+}
