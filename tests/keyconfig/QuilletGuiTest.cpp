@@ -1,0 +1,245 @@
+// The real Quillet program in a virtual X server, driven with xdotool: the
+// dialog is reached through keyboard focus (the twenty "..." buttons in
+// order, then "OK", "Cancel" and "Autor...").
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "tests/TestFolder.h"
+
+namespace {
+
+constexpr char kMainWindow[] = "^Quillet - ";
+constexpr char kCaptureWindow[] = "^Presione una tecla$";
+constexpr char kInfoWindow[] = "^Acerca de Quillet$";
+constexpr char kSaveErrorWindow[] = "^Error al guardar$";
+constexpr int kOkTabs = 20;  // from the first "..." button
+constexpr auto kSettle = std::chrono::milliseconds(400);
+
+std::string Shell(const std::string& command) {
+    std::string out;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return out;
+    char buffer[256];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    pclose(pipe);
+    while (!out.empty() && (out.back() == '\n' || out.back() == ' ')) out.pop_back();
+    return out;
+}
+
+bool Xdotool(const std::string& args) {
+    return system(("xdotool " + args + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+std::string FindWindow(const char* title) {
+    std::string ids = Shell(std::string("xdotool search --onlyvisible --name '") + title +
+                            "' 2>/dev/null");
+    return ids.substr(0, ids.find('\n'));
+}
+
+std::string WaitForWindow(const char* title) {
+    for (int i = 0; i < 200; ++i) {
+        std::string id = FindWindow(title);
+        if (!id.empty()) return id;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return std::string();
+}
+
+bool WaitUntilGone(const char* title) {
+    for (int i = 0; i < 200; ++i) {
+        if (FindWindow(title).empty()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+std::string Size(const std::string& window) {
+    std::string info = Shell("xdotool getwindowgeometry " + window);
+    size_t at = info.find("Geometry:");
+    return at == std::string::npos ? std::string() : info.substr(at);
+}
+
+// Focuses the window and types the keys (xdotool names) into it.
+bool Keys(const std::string& window, const std::string& keys) {
+    return Xdotool("windowfocus --sync " + window + " key --delay 40 " + keys);
+}
+
+std::string Repeat(const std::string& key, int times) {
+    std::string keys;
+    for (int i = 0; i < times; ++i) keys += key + " ";
+    return keys;
+}
+
+std::string Bytes(std::initializer_list<int> values) {
+    std::string bytes;
+    for (int v : values) bytes += static_cast<char>(v);
+    return bytes;
+}
+
+const std::string kDefaults = Bytes({0xC8, 0xD0, 0xCB, 0xCD, 0x9D, 0x9D, 0x9D, 0x9D, 0x9D, 0x9D,
+                                     0x11, 0x1F, 0x1E, 0x20, 0x0F, 0x0F, 0x0F, 0x0F, 0x0F, 0x0F});
+
+class QuilletGui : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!getenv("DISPLAY") || system("command -v xdotool >/dev/null 2>&1") != 0)
+            GTEST_SKIP() << "needs an X display and xdotool";
+    }
+
+    void TearDown() override {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+
+    // Starts Quillet in the test's folder; answers its main window.
+    std::string Start() {
+        pid_ = fork();
+        if (pid_ == 0) {
+            execl(QUILLET_PATH, "Quillet", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        return WaitForWindow(kMainWindow);
+    }
+
+    // The exit status, or -1 when the program is still running after 10 s.
+    int WaitForExit() {
+        for (int i = 0; i < 200 && pid_ > 0; ++i) {
+            int status = 0;
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
+                pid_ = -1;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return -1;
+    }
+
+    // Presses the focused "..." button and answers the capture box.
+    std::string OpenCaptureBox(const std::string& main, int tabs) {
+        if (!Keys(main, Repeat("Tab", tabs) + "space")) return std::string();
+        return WaitForWindow(kCaptureWindow);
+    }
+
+    TestFolder folder;
+    pid_t pid_ = -1;
+};
+
+TEST_F(QuilletGui, StartsWithDefaultsAndOkWritesThem) {
+    mkdir("cfg", 0755);
+    std::string main = Start();
+    ASSERT_FALSE(main.empty());
+
+    // "Autor..." shows the information box; its "OK" returns to the dialog.
+    ASSERT_TRUE(Keys(main, Repeat("Tab", kOkTabs + 2) + "space"));
+    std::string info = WaitForWindow(kInfoWindow);
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(Keys(info, "Return"));
+    ASSERT_TRUE(WaitUntilGone(kInfoWindow));
+    EXPECT_FALSE(TestFolder::Exists("cfg/tecladoDI.cfg"));
+
+    ASSERT_TRUE(Keys(main, "shift+Tab shift+Tab space"));
+    EXPECT_EQ(WaitForExit(), 0);
+    EXPECT_EQ(TestFolder::Read("cfg/tecladoDI.cfg"), kDefaults);
+}
+
+TEST_F(QuilletGui, FreeKeysAreCapturedAndSaved) {
+    mkdir("cfg", 0755);
+    std::string main = Start();
+    ASSERT_FALSE(main.empty());
+
+    std::string box = OpenCaptureBox(main, 0);  // player 1 "Arriba:"
+    ASSERT_FALSE(box.empty());
+    ASSERT_TRUE(Keys(box, "q"));
+    ASSERT_TRUE(WaitUntilGone(kCaptureWindow));
+
+    // Escape is a key like any other here: it is taken, the box does not
+    // merely close.
+    box = OpenCaptureBox(main, 19);  // player 2 "Patada 3:"
+    ASSERT_FALSE(box.empty());
+    ASSERT_TRUE(Keys(box, "Escape"));
+    ASSERT_TRUE(WaitUntilGone(kCaptureWindow));
+
+    ASSERT_TRUE(Keys(main, "Tab space"));
+    EXPECT_EQ(WaitForExit(), 0);
+    std::string expected = kDefaults;
+    expected[0] = 0x10;   // DIK_Q
+    expected[19] = 0x01;  // DIK_ESCAPE
+    EXPECT_EQ(TestFolder::Read("cfg/tecladoDI.cfg"), expected);
+}
+
+TEST_F(QuilletGui, BoundKeyKeepsTheBoxOpenWithTheMessage) {
+    mkdir("cfg", 0755);
+    std::string main = Start();
+    ASSERT_FALSE(main.empty());
+    std::string box = OpenCaptureBox(main, 0);
+    ASSERT_FALSE(box.empty());
+    std::string askingSize = Size(box);
+
+    // Up is the very binding being changed: refused. The one-line message
+    // replaces the three-line request, so the box changes its size.
+    ASSERT_TRUE(Keys(box, "Up"));
+    std::this_thread::sleep_for(kSettle);
+    EXPECT_EQ(FindWindow(kCaptureWindow), box);
+    EXPECT_NE(Size(box), askingSize);
+
+    // With Up still held, End (free, but higher) is not looked at; once Up
+    // is let go End is the lowest key down and is taken.
+    ASSERT_TRUE(Xdotool("windowfocus --sync " + box + " keydown Up"));
+    ASSERT_TRUE(Xdotool("keydown End"));
+    std::this_thread::sleep_for(kSettle);
+    EXPECT_EQ(FindWindow(kCaptureWindow), box);
+    ASSERT_TRUE(Xdotool("keyup Up"));
+    ASSERT_TRUE(WaitUntilGone(kCaptureWindow));
+    ASSERT_TRUE(Xdotool("keyup End"));
+
+    ASSERT_TRUE(Keys(main, Repeat("Tab", kOkTabs) + "space"));
+    EXPECT_EQ(WaitForExit(), 0);
+    std::string expected = kDefaults;
+    expected[0] = static_cast<char>(0xCF);  // DIK_END
+    EXPECT_EQ(TestFolder::Read("cfg/tecladoDI.cfg"), expected);
+}
+
+TEST_F(QuilletGui, CancelAfterChangesLeavesTheFileUnchanged) {
+    mkdir("cfg", 0755);
+    const std::string saved = Bytes({0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19,
+                                     0x1E, 0x1F, 0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0xED});
+    TestFolder::Write("cfg/tecladoDI.cfg", saved);
+    std::string main = Start();
+    ASSERT_FALSE(main.empty());
+
+    std::string box = OpenCaptureBox(main, 0);
+    ASSERT_FALSE(box.empty());
+    ASSERT_TRUE(Keys(box, "z"));
+    ASSERT_TRUE(WaitUntilGone(kCaptureWindow));
+
+    ASSERT_TRUE(Keys(main, Repeat("Tab", kOkTabs + 1) + "space"));  // "Cancel"
+    EXPECT_EQ(WaitForExit(), 0);
+    EXPECT_EQ(TestFolder::Read("cfg/tecladoDI.cfg"), saved);
+    EXPECT_FALSE(TestFolder::Exists("cfg/tecladoDI.cfg.new"));
+}
+
+TEST_F(QuilletGui, OkWithoutCfgFolderSaysSoAndSavesNothing) {
+    std::string main = Start();
+    ASSERT_FALSE(main.empty());
+    ASSERT_TRUE(Keys(main, Repeat("Tab", kOkTabs) + "space"));
+
+    std::string message = WaitForWindow(kSaveErrorWindow);
+    ASSERT_FALSE(message.empty());
+    ASSERT_TRUE(Keys(message, "Return"));
+    EXPECT_EQ(WaitForExit(), 1);
+    EXPECT_FALSE(TestFolder::Exists("cfg"));
+}
+
+}  // namespace
