@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/KeyboardSource.h"
+#include "platform/PlatformTypes.h"
+
+// The live keyboard: SDL's key state translated to DIK codes. All keys are
+// up while the window (any SDL window when there is none) lacks the focus,
+// and while SDL video is not running.
+class KeyboardSourceSDL : public KeyboardSource {
+public:
+    explicit KeyboardSourceSDL(WindowHandle window);
+    bool Read(uint8_t state[kKeyStateSize]) override;
+
+private:
+    WindowHandle window_;
+    uint8_t dikOfScancode_[512];
+};

@@ -1,0 +1,55 @@
+#include "platform/SoundLoader.h"
+
+#include <cstring>
+
+#include "app/Log.h"
+#include "app/config/ConfigFile.h"
+#include "platform/Library.h"
+#include "platform/SonidoNulo.h"
+
+namespace {
+const char kSoundConfigPath[] = "cfg\\sonidocfg.txt";
+const char kDefaultLibrary[] = "Plimsa.dll";
+
+Sonido* Disabled(const char* library) {
+    LogPrintf(kLogPath,
+              "     Interfaz Sonido: No se puede cargar la libreria: ->%s<- y el sonido estara "
+              "inhabilitado\n",
+              library);
+    return new SonidoNulo();
+}
+}  // namespace
+
+Sonido* LoadSound(WindowHandle, InstanceHandle) {
+    char library[256];
+    strcpy(library, kDefaultLibrary);
+
+    ConfigFile config;
+    if (config.Open(kSoundConfigPath) != Ok) {
+        LogPrintf(kLogPath, "     Interfaz Sonido: fichero de configuracion erroneo\n");
+    } else {
+        config.Load();
+        const char* name = config.GetValue("[dll]", "dll");
+        if (!name) {
+            LogPrintf(kLogPath,
+                      "     Interfaz Sonido: No hay libreria definida y el sonido estara "
+                      "inhabilitado\n");
+            return new SonidoNulo();
+        }
+        strncpy(library, name, sizeof library - 1);
+        library[sizeof library - 1] = '\0';
+    }
+
+    void* handle = PlatformLoadLibrary(library);
+    if (!handle) return Disabled(library);
+    CreateSoundInstanceFn create =
+        reinterpret_cast<CreateSoundInstanceFn>(PlatformGetSymbol(handle, "CreateSoundInstance"));
+    Sonido* sound = create ? create() : nullptr;
+    if (!sound) {
+        // A library without the factory (or whose factory fails) is no sound library.
+        PlatformFreeLibrary(handle);
+        return Disabled(library);
+    }
+    // The library stays loaded for the rest of the run.
+    return sound;
+}
