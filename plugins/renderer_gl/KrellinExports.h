@@ -1,0 +1,11 @@
+#pragma once
+// Signatures of the extra exports of Krellin.so, for PlatformGetSymbol.
+#include "platform/Renderer.h"
+
+extern "C" {
+typedef int (*KrellinReadPixelsFn)(Renderer* renderer, int x, int y, int width, int height,
+                                   unsigned char* rgba);
+typedef int (*KrellinSaveScreenshotFn)(Renderer* renderer, const char* path);
+typedef int (*KrellinDrawCallsFn)(Renderer* renderer);
+typedef void (*KrellinDestroyInstanceFn)(Renderer* renderer);
+}

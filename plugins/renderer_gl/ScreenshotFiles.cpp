@@ -1,0 +1,34 @@
+#include "plugins/renderer_gl/ScreenshotFiles.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "platform/Files.h"
+
+const char kScreenshotFolder[] = "screenshots";
+
+namespace {
+const int kLastNumber = 9999;
+}
+
+bool EnsureScreenshotFolder(const char* folder) {
+    const std::string path = PlatformResolvePath(folder);
+    struct stat info;
+    if (stat(path.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
+    return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
+}
+
+std::string NextScreenshotPath(const char* folder, int* counter) {
+    if (*counter < 1) *counter = 1;
+    for (; *counter <= kLastNumber; ++*counter) {
+        char name[512];
+        snprintf(name, sizeof(name), "%s\\krellin%04d.png", folder, *counter);
+        if (!PlatformFileExists(name)) {
+            ++*counter;
+            return name;
+        }
+    }
+    return std::string();
+}

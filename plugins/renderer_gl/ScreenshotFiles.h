@@ -1,0 +1,13 @@
+#pragma once
+// Names for F12 screenshots: "screenshots\krellinNNNN.png" in the game
+// folder, counting up past every file already there, never overwriting.
+#include <string>
+
+extern const char kScreenshotFolder[];  // "screenshots"
+
+// Creates the folder when missing. False when it cannot be made.
+bool EnsureScreenshotFolder(const char* folder);
+
+// The first name from *counter on that does not exist yet; *counter moves
+// past it. Empty when every number is taken.
+std::string NextScreenshotPath(const char* folder, int* counter);
