@@ -31,9 +31,9 @@ std::string Sequence(int first, int count) {
 }
 
 struct State {
-    uint8_t keys[kKeyStateSize] = {};
+    uint8_t keys[kHeldKeyCount] = {};
     State& Down(int code) {
-        keys[code] = kKeyDownBit;
+        keys[code] = kHeldDownBit;
         return *this;
     }
 };
@@ -60,7 +60,7 @@ TEST_F(QuilletFile, DefaultsShowArrowsRControlAndWsadTab) {
 TEST_F(QuilletFile, MissingFileKeepsDefaults) {
     mkdir("cfg", 0755);
     KeyBindings b = DefaultKeyBindings();
-    EXPECT_EQ(ReadKeyBindings(kBindingsPath, &b), 0);
+    EXPECT_EQ(ReadKeyBindings(kKeyBindingsPath, &b), 0);
     EXPECT_EQ(FileBytes(b), FileBytes(DefaultKeyBindings()));
 }
 
@@ -68,13 +68,13 @@ TEST_F(QuilletFile, ShortFileReplacesOnlyTheBytesItHolds) {
     mkdir("cfg", 0755);
     TestFolder::Write("cfg/tecladoDI.cfg", Sequence(0x40, 13));
     KeyBindings b = DefaultKeyBindings();
-    EXPECT_EQ(ReadKeyBindings(kBindingsPath, &b), 13);
+    EXPECT_EQ(ReadKeyBindings(kKeyBindingsPath, &b), 13);
     std::string expected = Sequence(0x40, 13) + FileBytes(DefaultKeyBindings()).substr(13);
     EXPECT_EQ(FileBytes(b), expected);
 
     TestFolder::Write("cfg/tecladoDI.cfg", "");
     b = DefaultKeyBindings();
-    EXPECT_EQ(ReadKeyBindings(kBindingsPath, &b), 0);
+    EXPECT_EQ(ReadKeyBindings(kKeyBindingsPath, &b), 0);
     EXPECT_EQ(FileBytes(b), FileBytes(DefaultKeyBindings()));
 }
 
@@ -82,7 +82,7 @@ TEST_F(QuilletFile, ReadsPlayerOneThenPlayerTwoAndNoMoreThanTwenty) {
     mkdir("cfg", 0755);
     TestFolder::Write("cfg/tecladoDI.cfg", Sequence(0x01, 25));
     KeyBindings b = DefaultKeyBindings();
-    EXPECT_EQ(ReadKeyBindings(kBindingsPath, &b), 20);
+    EXPECT_EQ(ReadKeyBindings(kKeyBindingsPath, &b), 20);
     EXPECT_EQ(b.keys[0][0], 0x01);
     EXPECT_EQ(b.keys[0][9], 0x0A);
     EXPECT_EQ(b.keys[1][0], 0x0B);
@@ -94,7 +94,7 @@ TEST_F(QuilletFile, WrittenFileHoldsExactlyTheTwentyKeysInGameOrder) {
     KeyBindings b = DefaultKeyBindings();
     b.keys[0][0] = 0x10;  // Q for player 1 up
     b.keys[1][9] = 0xED;  // a key without a name for player 2 kick 3
-    ASSERT_EQ(WriteKeyBindings(kBindingsPath, b), 1);
+    ASSERT_EQ(WriteKeyBindings(kKeyBindingsPath, b), 1);
 
     std::string onDisk = TestFolder::Read("cfg/tecladoDI.cfg");
     const unsigned char expected[kBindingsFileSize] = {
@@ -105,12 +105,12 @@ TEST_F(QuilletFile, WrittenFileHoldsExactlyTheTwentyKeysInGameOrder) {
 
     KeyBindings back = DefaultKeyBindings();
     back.keys[0][0] = 0;
-    EXPECT_EQ(ReadKeyBindings(kBindingsPath, &back), 20);
+    EXPECT_EQ(ReadKeyBindings(kKeyBindingsPath, &back), 20);
     EXPECT_EQ(FileBytes(back), FileBytes(b));
 }
 
 TEST_F(QuilletFile, WithoutCfgFolderNothingIsWritten) {
-    EXPECT_EQ(WriteKeyBindings(kBindingsPath, DefaultKeyBindings()), 0);
+    EXPECT_EQ(WriteKeyBindings(kKeyBindingsPath, DefaultKeyBindings()), 0);
     EXPECT_FALSE(TestFolder::Exists("cfg"));
     EXPECT_FALSE(TestFolder::Exists("cfg/tecladoDI.cfg"));
 }
@@ -120,7 +120,7 @@ TEST_F(QuilletFile, FailedWriteLeavesTheOldFileWhole) {
     std::string old = Sequence(0x30, 20);
     TestFolder::Write("cfg/tecladoDI.cfg", old);
     mkdir("cfg/tecladoDI.cfg.new", 0755);  // the file written aside cannot be created
-    EXPECT_EQ(WriteKeyBindings(kBindingsPath, DefaultKeyBindings()), 0);
+    EXPECT_EQ(WriteKeyBindings(kKeyBindingsPath, DefaultKeyBindings()), 0);
     EXPECT_EQ(TestFolder::Read("cfg/tecladoDI.cfg"), old);
 }
 
@@ -184,16 +184,16 @@ TEST(QuilletHeldKeys, KeyEventsBecomeDikCodes) {
     EXPECT_FALSE(held.IsDown(0xC8));
     EXPECT_TRUE(held.IsDown(0x10));
     held.Clear();
-    for (int code = 0; code < kKeyStateSize; ++code) EXPECT_FALSE(held.IsDown(code)) << code;
+    for (int code = 0; code < kHeldKeyCount; ++code) EXPECT_FALSE(held.IsDown(code)) << code;
 }
 
 TEST(QuilletHeldKeys, KeysWithoutACodeAreIgnored) {
     HeldKeys held;
     const int unknown[] = {0, 3, 7, -5, 100000};
     for (int keycode : unknown) held.Press(keycode);
-    for (int code = 0; code < kKeyStateSize; ++code) EXPECT_FALSE(held.IsDown(code)) << code;
+    for (int code = 0; code < kHeldKeyCount; ++code) EXPECT_FALSE(held.IsDown(code)) << code;
     EXPECT_FALSE(held.IsDown(-1));
-    EXPECT_FALSE(held.IsDown(kKeyStateSize));
+    EXPECT_FALSE(held.IsDown(kHeldKeyCount));
 }
 
 TEST(QuilletHeldKeys, TwoKeysHeldGiveTheLowerCode) {

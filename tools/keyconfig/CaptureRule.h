@@ -13,5 +13,5 @@ enum CaptureResult {
 
 // Looks at the codes from 0 upward and judges only the first one down. Any
 // unbound code is taken, Escape and codes without a name included.
-CaptureResult ApplyCaptureRule(const uint8_t state[kKeyStateSize], const KeyBindings& bindings,
+CaptureResult ApplyCaptureRule(const uint8_t state[kHeldKeyCount], const KeyBindings& bindings,
                                uint8_t* captured);

@@ -6,7 +6,7 @@
 
 void HeldKeys::Press(int xKeycode) {
     uint8_t code = DikFromXKeycode(xKeycode);
-    if (code != 0) state_[code] = kKeyDownBit;
+    if (code != 0) state_[code] = kHeldDownBit;
 }
 
 void HeldKeys::Release(int xKeycode) {
@@ -17,5 +17,5 @@ void HeldKeys::Release(int xKeycode) {
 void HeldKeys::Clear() { memset(state_, 0, sizeof state_); }
 
 bool HeldKeys::IsDown(int dikCode) const {
-    return dikCode >= 0 && dikCode < kKeyStateSize && (state_[dikCode] & kKeyDownBit) != 0;
+    return dikCode >= 0 && dikCode < kHeldKeyCount && (state_[dikCode] & kHeldDownBit) != 0;
 }

@@ -4,8 +4,8 @@
 // poll). X hardware key codes are turned into DIK codes with the game's table.
 #include <cstdint>
 
-constexpr int kKeyStateSize = 256;
-constexpr uint8_t kKeyDownBit = 0x80;
+constexpr int kHeldKeyCount = 256;
+constexpr uint8_t kHeldDownBit = 0x80;
 
 class HeldKeys {
 public:
@@ -20,5 +20,5 @@ public:
     const uint8_t* State() const { return state_; }
 
 private:
-    uint8_t state_[kKeyStateSize] = {};
+    uint8_t state_[kHeldKeyCount] = {};
 };

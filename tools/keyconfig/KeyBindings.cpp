@@ -4,7 +4,7 @@
 
 #include "platform/Files.h"
 
-const char kBindingsPath[] = "cfg\\tecladoDI.cfg";
+const char kKeyBindingsPath[] = "cfg\\tecladoDI.cfg";
 
 namespace {
 constexpr uint8_t kUp = 0xC8, kDown = 0xD0, kLeft = 0xCB, kRight = 0xCD;

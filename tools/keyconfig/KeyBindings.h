@@ -7,7 +7,7 @@ constexpr int kPlayerCount = 2;
 constexpr int kBindingsPerPlayer = 10;
 constexpr int kBindingsFileSize = kPlayerCount * kBindingsPerPlayer;
 
-extern const char kBindingsPath[];  // "cfg\\tecladoDI.cfg"
+extern const char kKeyBindingsPath[];  // "cfg\\tecladoDI.cfg"
 
 // Binding order: up, down, left, right, punch 1, kick 1, punch 2, kick 2,
 // punch 3, kick 3.

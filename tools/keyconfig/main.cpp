@@ -13,6 +13,6 @@ int main() {
         return 1;
     }
     KeyBindings bindings = DefaultKeyBindings();
-    ReadKeyBindings(kBindingsPath, &bindings);
-    return RunMainDialog(&bindings, kBindingsPath) == kMainDialogSaveFailed ? 1 : 0;
+    ReadKeyBindings(kKeyBindingsPath, &bindings);
+    return RunMainDialog(&bindings, kKeyBindingsPath) == kMainDialogSaveFailed ? 1 : 0;
 }
