@@ -1,0 +1,122 @@
+#pragma once
+// A renderer that keeps every call the particle system makes, in order, with
+// its arguments, so tests can check what was drawn and how.
+#include <string>
+#include <vector>
+
+#include "platform/Renderer.h"
+
+struct RecordedCall {
+    std::string op;
+    std::vector<float> args;   // numbers in argument order
+    TextureHandle texture = 0;
+    std::string text;          // a path
+    std::vector<float> quad;   // DrawParticleBatch: 4 corners x, y of both triangles
+    int triangles = 0;
+};
+
+class RecordingRenderer : public Renderer {
+public:
+    std::vector<RecordedCall> calls;
+    std::vector<std::string> released;  // paths of released textures, by handle
+    std::vector<std::string> loaded;    // paths by handle - 1
+
+    std::vector<RecordedCall> Named(const std::string& op) const {
+        std::vector<RecordedCall> out;
+        for (const RecordedCall& c : calls)
+            if (c.op == op) out.push_back(c);
+        return out;
+    }
+    TextureHandle HandleOf(const std::string& path) const {
+        for (size_t i = 0; i < loaded.size(); ++i)
+            if (loaded[i] == path) return static_cast<TextureHandle>(i + 1);
+        return 0;
+    }
+
+    int Init(WindowHandle*, InstanceHandle) override { return 1; }
+    void Shutdown() override {}
+    void QueryView(float*, float*, float*) override {}
+    float GetViewScale() override { return 70.0f; }
+    void SetViewScale(float) override {}
+    void SetClearColor(float, float, float, float) override {}
+    void SetOverlayMode(int enable, int blend) override {
+        Add("SetOverlayMode", {static_cast<float>(enable), static_cast<float>(blend)});
+    }
+    void SetRenderFlags(int, int) override {}
+    void Present() override {}
+    void SetArrowTexture(TextureHandle) override {}
+    void SetFontTexture(TextureHandle) override {}
+    void ReleaseFont() override {}
+    void DrawText(float, float, float, float, float, float, float, const char*, ...) override {}
+    void DrawTextCentered(float, float, float, float, float, float, float, const char*,
+                          ...) override {}
+    void DrawLine(float, float, float, float, float, float, float, float) override {}
+    void DrawFrame(float, float, float, float, float, float, float, float) override {}
+    void FillRect(float, float, float, float, float, float, float, float) override {}
+    void DrawImage(float x, float y, float w, float h, TextureHandle texture, float r, float g,
+                   float b, float a) override {
+        Add("DrawImage", {x, y, w, h, r, g, b, a}, texture);
+    }
+    void DrawImagePart(float, float, float, float, float, float, float, float, TextureHandle,
+                       float, float, float, float) override {}
+    void DrawParticleBatch(const TriangleRecord* first) override {
+        RecordedCall call;
+        call.op = "DrawParticleBatch";
+        for (const TriangleRecord* t = first; t && call.triangles < 8; t = t->next) {
+            ++call.triangles;
+            for (int v = 0; v < 3; ++v) {
+                call.quad.push_back(t->position[v][0]);
+                call.quad.push_back(t->position[v][1]);
+                call.args.push_back(t->position[v][2]);
+                call.args.push_back(t->texCoord[v][0]);
+                call.args.push_back(t->texCoord[v][1]);
+                call.args.push_back(t->color[v][0]);
+                call.args.push_back(t->color[v][1]);
+                call.args.push_back(t->color[v][2]);
+            }
+            call.args.push_back(t->alpha);
+        }
+        calls.push_back(call);
+    }
+    void BindTexture(TextureHandle texture) override { Add("BindTexture", {}, texture); }
+    TextureHandle LoadTexture(const char* path) override { return Load("LoadTexture", path); }
+    TextureHandle LoadTextureKeyed(const char* path, int r, int g, int b) override {
+        TextureHandle handle = Load("LoadTextureKeyed", path);
+        calls.back().args = {static_cast<float>(r), static_cast<float>(g), static_cast<float>(b)};
+        return handle;
+    }
+    TextureHandle CreateTexture(const unsigned char*, int, int, int, const char*) override {
+        return 0;
+    }
+    void GetTextureInfo(TextureHandle, int* height, int* width, int* bpp, const char** name,
+                        int* flag) override {
+        if (height) *height = 0;
+        if (width) *width = 0;
+        if (bpp) *bpp = 0;
+        if (name) *name = "";
+        if (flag) *flag = 0;
+    }
+    void GetTextureData(TextureHandle, unsigned char*) override {}
+    int CountTextures() override { return static_cast<int>(loaded.size()) + 1; }
+    void ReleaseTexture(TextureHandle texture) override {
+        if (texture >= 1 && texture <= loaded.size()) released.push_back(loaded[texture - 1]);
+    }
+
+private:
+    void Add(const char* op, std::vector<float> args, TextureHandle texture = 0) {
+        RecordedCall call;
+        call.op = op;
+        call.args = std::move(args);
+        call.texture = texture;
+        calls.push_back(call);
+    }
+    TextureHandle Load(const char* op, const char* path) {
+        loaded.push_back(path ? path : "");
+        RecordedCall call;
+        call.op = op;
+        call.text = loaded.back();
+        call.texture = static_cast<TextureHandle>(loaded.size());
+        calls.push_back(call);
+        return call.texture;
+    }
+};
