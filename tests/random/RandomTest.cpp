@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Random.h"
+#include "platform/Library.h"
 
 namespace {
 
@@ -44,6 +45,18 @@ TEST(Random, InstancesAreIndependentAndGameRandomIsOne) {
     EXPECT_EQ(&game, &GameRandom());
     Random copy = game;
     EXPECT_EQ(copy.Next(), GameRandom().Next());
+}
+
+TEST(Random, APlugInHasAGeneratorOfItsOwn) {
+    void* library = PlatformLoadLibrary(CORRALON_TEST_BIN_DIR "/RandomPlugin.so");
+    ASSERT_NE(nullptr, library) << PlatformLibraryError();
+    auto draw = reinterpret_cast<int (*)()>(PlatformGetSymbol(library, "RandomPluginDraw"));
+    ASSERT_NE(nullptr, draw);
+    for (int i = 0; i < 5; ++i) GameRandom().Next();
+    Random fresh;
+    EXPECT_EQ(fresh.Next(), draw());  // untouched by the program's draws
+    EXPECT_EQ(fresh.Next(), draw());
+    PlatformFreeLibrary(library);
 }
 
 }  // namespace
