@@ -21,6 +21,7 @@ constexpr char kMainWindow[] = "^Quillet - ";
 constexpr char kCaptureWindow[] = "^Presione una tecla$";
 constexpr char kInfoWindow[] = "^Acerca de Quillet$";
 constexpr char kSaveErrorWindow[] = "^Error al guardar$";
+constexpr char kKeyboardErrorWindow[] = "^Error de teclado$";
 constexpr int kOkTabs = 20;  // from the first "..." button
 constexpr auto kSettle = std::chrono::milliseconds(400);
 
@@ -240,6 +241,33 @@ TEST_F(QuilletGui, OkWithoutCfgFolderSaysSoAndSavesNothing) {
     ASSERT_TRUE(Keys(message, "Return"));
     EXPECT_EQ(WaitForExit(), 1);
     EXPECT_FALSE(TestFolder::Exists("cfg"));
+}
+
+TEST_F(QuilletGui, KeyboardWithForeignCodesShowsTheErrorAndTakesNoKey) {
+    if (system("command -v xkbcomp >/dev/null 2>&1") != 0) GTEST_SKIP() << "needs xkbcomp";
+    // Escape, BackSpace, Return and space move off their Linux key codes:
+    // this keyboard's codes cannot be read through the table.
+    ASSERT_EQ(system("xkbcomp \"$DISPLAY\" keymap.xkb 2>/dev/null && "
+                     "sed -E '/^ *key /{s/\\bEscape\\b/F21/g; s/\\bBackSpace\\b/F22/g; "
+                     "s/\\bReturn\\b/F23/g; s/\\bspace\\b/F24/g}' keymap.xkb > foreign.xkb && "
+                     "xkbcomp -w 0 foreign.xkb \"$DISPLAY\" 2>/dev/null"),
+              0);
+    mkdir("cfg", 0755);
+    std::string main = Start();
+    ASSERT_FALSE(main.empty());
+    ASSERT_TRUE(Keys(main, "space"));
+
+    std::string message = WaitForWindow(kKeyboardErrorWindow);
+    ASSERT_FALSE(message.empty());
+    EXPECT_TRUE(FindWindow(kCaptureWindow).empty());
+    ASSERT_TRUE(Keys(message, "Return"));
+    ASSERT_TRUE(WaitUntilGone(kKeyboardErrorWindow));
+    std::this_thread::sleep_for(kSettle);
+    EXPECT_TRUE(FindWindow(kCaptureWindow).empty());
+
+    ASSERT_TRUE(Keys(main, Repeat("Tab", kOkTabs) + "space"));
+    EXPECT_EQ(WaitForExit(), 0);
+    EXPECT_EQ(TestFolder::Read("cfg/tecladoDI.cfg"), kDefaults);
 }
 
 }  // namespace

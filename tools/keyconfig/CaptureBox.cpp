@@ -9,7 +9,6 @@
 namespace {
 
 constexpr guint kPollMilliseconds = 1;
-constexpr uint8_t kDikEscape = 0x01;
 
 struct CaptureBox {
     GtkWidget* dialog = nullptr;
@@ -22,6 +21,33 @@ struct CaptureBox {
     uint8_t captured = 0;
 };
 
+// Keys that layouts hardly ever move, with their DIK codes.
+struct KeyvalCode {
+    guint keyval;
+    uint8_t dik;
+};
+constexpr KeyvalCode kLandmarkKeys[] = {
+    {GDK_KEY_Escape, 0x01},
+    {GDK_KEY_BackSpace, 0x0E},
+    {GDK_KEY_Return, 0x1C},
+    {GDK_KEY_space, 0x39},
+};
+
+bool KeymapUsesLinuxCodes(GdkKeymap* keymap) {
+    if (!keymap) return false;
+    for (const KeyvalCode& landmark : kLandmarkKeys) {
+        GdkKeymapKey* keys = nullptr;
+        gint count = 0;
+        if (!gdk_keymap_get_entries_for_keyval(keymap, landmark.keyval, &keys, &count)) continue;
+        bool found = false;
+        for (gint i = 0; i < count; ++i)
+            if (DikFromXKeycode(static_cast<int>(keys[i].keycode)) == landmark.dik) found = true;
+        g_free(keys);
+        if (found) return true;
+    }
+    return false;
+}
+
 // The key source is the box's own key events; each step that can fail has
 // the message the keyboard error box shows. Null when the keys can be read.
 const char* SetUpKeySource(GtkWidget* dialog) {
@@ -31,17 +57,8 @@ const char* SetUpKeySource(GtkWidget* dialog) {
     if (!seat || !gdk_seat_get_keyboard(seat)) return kNoDeviceText;
 
     // Hardware key codes are read as Linux input codes: make sure this
-    // keyboard reports Escape where the table expects it.
-    GdkKeymap* keymap = gdk_keymap_get_for_display(display);
-    GdkKeymapKey* keys = nullptr;
-    gint count = 0;
-    bool known = false;
-    if (keymap && gdk_keymap_get_entries_for_keyval(keymap, GDK_KEY_Escape, &keys, &count)) {
-        for (gint i = 0; i < count; ++i)
-            if (DikFromXKeycode(static_cast<int>(keys[i].keycode)) == kDikEscape) known = true;
-        g_free(keys);
-    }
-    if (!known) return kNoDataFormatText;
+    // keyboard reports its most common keys where the table expects them.
+    if (!KeymapUsesLinuxCodes(gdk_keymap_get_for_display(display))) return kNoDataFormatText;
 
     gtk_widget_add_events(dialog, GDK_KEY_PRESS_MASK | GDK_KEY_RELEASE_MASK |
                                       GDK_FOCUS_CHANGE_MASK);
