@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "DatagenOutput.h"
+
+namespace {
+
+const char* const kFiles[] = {"bmp/fuenteZeltor.bmp", "bmp/flechas.bmp", "cfg/motorcfg.txt",
+                              "cfg/sonidocfg.txt", "cfg/musicacfg.txt"};
+
+std::string TempFolder() {
+    char pattern[] = "/tmp/corralon-datagen-XXXXXX";
+    return mkdtemp(pattern) ? pattern : "";
+}
+
+}  // namespace
+
+TEST(DatagenRunTest, TwoRunsWriteIdenticalFilesAndNoLeftovers) {
+    const std::string& first = GeneratedFolder();
+    ASSERT_FALSE(first.empty());
+    std::string second = TempFolder();
+    ASSERT_EQ(RunDatagen("'" + second + "'"), 0);
+    // A rerun over existing output replaces it the same way.
+    ASSERT_EQ(RunDatagen("'" + second + "'"), 0);
+    for (const char* file : kFiles) {
+        SCOPED_TRACE(file);
+        std::string a = ReadWhole(first + "/" + file);
+        EXPECT_FALSE(a.empty());
+        EXPECT_TRUE(a == ReadWhole(second + "/" + file));
+    }
+    // Only the finished files, no temporaries beside them.
+    std::string listing;
+    FILE* ls = popen(("cd '" + second + "' && find . -type f | sort").c_str(), "r");
+    ASSERT_NE(ls, nullptr);
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, ls)) listing += buffer;
+    pclose(ls);
+    EXPECT_EQ(listing,
+              "./bmp/flechas.bmp\n./bmp/fuenteZeltor.bmp\n./cfg/motorcfg.txt\n"
+              "./cfg/musicacfg.txt\n./cfg/sonidocfg.txt\n");
+    EXPECT_EQ(system(("rm -rf '" + second + "'").c_str()), 0);
+}
+
+TEST(DatagenRunTest, FailuresAreReportedNotHidden) {
+    std::string errors;
+    EXPECT_EQ(RunDatagen("", &errors), 2);
+    EXPECT_NE(errors.find("usage"), std::string::npos);
+
+    // A game folder below a plain file cannot be made.
+    std::string folder = TempFolder();
+    ASSERT_EQ(system(("touch '" + folder + "/plain'").c_str()), 0);
+    EXPECT_EQ(RunDatagen("'" + folder + "/plain/game'", &errors), 1);
+    EXPECT_NE(errors.find("cannot"), std::string::npos) << errors;
+
+    // Without the font the rest is still written, the run still fails.
+    std::string noFont = TempFolder();
+    EXPECT_EQ(RunDatagen("'" + folder + "/game'", &errors,
+                         "CORRALON_FONT_DIR='" + noFont + "'"),
+              1);
+    EXPECT_NE(errors.find("fonts-dejavu-core"), std::string::npos) << errors;
+    EXPECT_FALSE(ReadWhole(folder + "/game/bmp/flechas.bmp").empty());
+    EXPECT_TRUE(ReadWhole(folder + "/game/bmp/fuenteZeltor.bmp").empty());
+    EXPECT_EQ(system(("rm -rf '" + folder + "' '" + noFont + "'").c_str()), 0);
+}

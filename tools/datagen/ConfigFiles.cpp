@@ -1,0 +1,31 @@
+#include "tools/datagen/ConfigFiles.h"
+
+namespace {
+
+// Every line ends in "\n": the reader drops a last line without one.
+const char kMotor[] =
+    "# Renderer library of the game (Krellin.dll draws with OpenGL,\n"
+    "# Headless.dll runs without a window).\n"
+    "[dll]\n"
+    "dll = Krellin.dll\n";
+
+const char kSonido[] =
+    "# Sound library of the game.\n"
+    "[dll]\n"
+    "dll = PlimsaFMOD.dll\n";
+
+const char kMusica[] =
+    "# Music of the intro, the menus, the chosen fighters and the credits.\n"
+    "[musica]\n"
+    "intro = sonido\\intro.ogg\n"
+    "menu = sonido\\menu.ogg\n"
+    "seleccionados = sonido\\seleccion.ogg\n"
+    "creditos = sonido\\creditos.ogg\n";
+
+}  // namespace
+
+bool WriteConfigFiles(const OutputFolder& out) {
+    return out.Write("cfg\\motorcfg.txt", std::string(kMotor)) &&
+           out.Write("cfg\\sonidocfg.txt", std::string(kSonido)) &&
+           out.Write("cfg\\musicacfg.txt", std::string(kMusica));
+}

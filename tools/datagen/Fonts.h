@@ -1,0 +1,5 @@
+#pragma once
+#include "tools/datagen/OutputFolder.h"
+
+// bmp\fuenteZeltor.bmp, the game font.
+bool WriteFonts(const OutputFolder& out);

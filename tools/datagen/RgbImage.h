@@ -1,0 +1,27 @@
+#pragma once
+// A 24-bit picture being generated: rows top to bottom, R G B bytes.
+#include <cstddef>
+#include <vector>
+
+struct RgbImage {
+    int width = 0, height = 0;
+    std::vector<unsigned char> rgb;
+
+    RgbImage(int w, int h, unsigned char r, unsigned char g, unsigned char b)
+        : width(w), height(h), rgb(static_cast<size_t>(w) * h * 3) {
+        for (size_t i = 0; i < rgb.size(); i += 3) {
+            rgb[i] = r;
+            rgb[i + 1] = g;
+            rgb[i + 2] = b;
+        }
+    }
+    bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+    // Writes outside the picture are dropped.
+    void Set(int x, int y, unsigned char r, unsigned char g, unsigned char b) {
+        if (!Inside(x, y)) return;
+        unsigned char* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+        p[0] = r;
+        p[1] = g;
+        p[2] = b;
+    }
+};
