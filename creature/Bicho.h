@@ -67,7 +67,7 @@ struct GhostTrail {
     Ghost* head;
 };
 
-class Bicho final {
+class Bicho {
 public:
     // Slots 0 to 91, in this order.
     virtual int Init(const char* ignored, Renderer* renderer, Particulas* particles,

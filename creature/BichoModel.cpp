@@ -30,7 +30,12 @@ bool TextureInUse(const Bicho& creature, int texture, const Frame* except) {
 
 Bicho* CreateBicho() { return new Bicho(); }
 
-void DestroyBicho(Bicho* creature) { delete creature; }
+// Bicho has no virtual destructor (slot 0 is Init) and no subclasses.
+void DestroyBicho(Bicho* creature) {
+    if (!creature) return;
+    creature->~Bicho();
+    ::operator delete(creature);
+}
 
 int Bicho::Init(const char*, Renderer* newRenderer, Particulas* newParticles, Sonido* newSound,
                 GameSettings* newSettings, Fondo* newStage) {

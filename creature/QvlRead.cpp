@@ -67,6 +67,7 @@ private:
     void ReadOldTextures();
     void SelectFirst();
     void Truncated();
+    void ReleaseUnused();
 
     Bicho& c_;
     QvlReader& reader_;
@@ -259,6 +260,16 @@ void Loader::Remap(const std::vector<int>& map) {
     }
 }
 
+// Textures of the file that no frame ended up with would never be released.
+void Loader::ReleaseUnused() {
+    if (!c_.renderer) return;
+    std::set<int> used;
+    for (Frame* frame : frames_) used.insert(frame->texture);
+    for (int handle : created_)
+        if (handle > 0 && used.insert(handle).second)
+            c_.renderer->ReleaseTexture(static_cast<TextureHandle>(handle));
+}
+
 void Loader::SelectFirst() {
     c_.currentAnimation = c_.animations;
     c_.currentFrame = c_.animations ? c_.animations->firstFrame : nullptr;
@@ -280,6 +291,7 @@ void Loader::ReadCurrent(QvlMode mode) {
     if (reader_.Ok() && ReadTable(map)) ReadTextures(map, mode);
     if (!reader_.Ok()) Truncated();
     Remap(map);
+    ReleaseUnused();
     SelectFirst();
 }
 
@@ -330,6 +342,7 @@ void Loader::ReadOldTextures() {
             break;
         if (observer_) observer_->Texture(i, record);
         pairs.emplace_back(record.savedHandle, static_cast<int>(record.created));
+        created_.push_back(static_cast<int>(record.created));
     }
     for (size_t i = 0; i < frames_.size(); ++i) {
         int texture = 0;
@@ -356,6 +369,7 @@ void Loader::ReadOld() {
         Truncated();
         for (Frame* frame : frames_) frame->texture = 0;
     }
+    ReleaseUnused();
     SelectFirst();
 }
 

@@ -1,0 +1,128 @@
+#include "tests/creature/TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "platform/Library.h"
+
+namespace {
+
+struct Headless {
+    Renderer* renderer = nullptr;
+    const char* (*callLog)() = nullptr;
+    void (*clearLog)() = nullptr;
+};
+
+Headless& Load() {
+    static Headless headless = [] {
+        Headless h;
+        mkdir("logs", 0755);
+        void* library = PlatformLoadLibrary(CORRALON_GAME_DIR "/Headless.dll");
+        if (!library) return h;
+        auto create = reinterpret_cast<CreateRendererInstanceFn>(
+            PlatformGetSymbol(library, "CreateRendererInstance"));
+        h.callLog = reinterpret_cast<const char* (*)()>(PlatformGetSymbol(library, "HeadlessCallLog"));
+        h.clearLog = reinterpret_cast<void (*)()>(PlatformGetSymbol(library, "HeadlessClearCallLog"));
+        h.renderer = create ? create() : nullptr;
+        return h;
+    }();
+    return headless;
+}
+
+}  // namespace
+
+Renderer* TestRenderer() {
+    Renderer* renderer = Load().renderer;
+    if (!renderer) ADD_FAILURE() << "Headless renderer not loadable: " << PlatformLibraryError();
+    return renderer;
+}
+
+std::string RendererCalls() { return Load().callLog ? Load().callLog() : ""; }
+void ClearRendererCalls() {
+    if (Load().clearLog) Load().clearLog();
+}
+
+TextureHandle MakeTexture(int w, int h, int bpp, int seed, const char* name) {
+    std::vector<unsigned char> pixels(static_cast<size_t>(w) * h * bpp);
+    for (size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = static_cast<unsigned char>((i * 7 + seed * 31 + (i / 5) * seed) & 0xff);
+    return TestRenderer()->CreateTexture(pixels.data(), w, h, bpp, name);
+}
+
+std::vector<unsigned char> TexturePixels(TextureHandle texture) {
+    int w = 0, h = 0, bpp = 0, flag = 0;
+    const char* name = nullptr;
+    TestRenderer()->GetTextureInfo(texture, &h, &w, &bpp, &name, &flag);
+    std::vector<unsigned char> pixels(static_cast<size_t>(w) * h * bpp);
+    if (!pixels.empty()) TestRenderer()->GetTextureData(texture, pixels.data());
+    return pixels;
+}
+
+Bicho* NewCreature() {
+    Bicho* creature = CreateBicho();
+    creature->Init(nullptr, TestRenderer(), nullptr, nullptr, nullptr, nullptr);
+    return creature;
+}
+
+void FreeCreature(Bicho* creature) {
+    creature->Release();
+    DestroyBicho(creature);
+}
+
+void AddTestAnimation(Bicho* creature, const char* name, const char* kind, int frames,
+                      TextureHandle shared, int size) {
+    static int seed = 1;
+    ASSERT_EQ(0, creature->AddAnimation(3, -4, 5, kind, name));
+    for (int i = 0; i < frames; ++i) {
+        TextureHandle texture = shared ? shared : MakeTexture(size, size, 4, seed++);
+        float k = static_cast<float>(i);
+        ASSERT_EQ(0, creature->AddFrame(0.15f + k, 0.3f, static_cast<int>(texture), 0, 0, 0.3f,
+                                        0.3f, 0.04f, 0.015f + k, 0.28f, 0.295f, 0.1f, 0.05f,
+                                        0.25f, 0.2f, 0.11f * k, 0.07f, 0.05f + 0.01f * k));
+    }
+}
+
+std::string NewLogText() {
+    static size_t seen = 0;
+    std::string text = ReadFileBytes("logs/log.txt");
+    if (text.size() < seen) seen = 0;
+    std::string fresh = text.substr(seen);
+    seen = text.size();
+    return fresh;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void PutInt(std::string& out, int value) {
+    uint32_t v = static_cast<uint32_t>(value);
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xff));
+}
+
+void PutFloat(std::string& out, float value) {
+    int bits;
+    memcpy(&bits, &value, 4);
+    PutInt(out, bits);
+}
+
+void PutString(std::string& out, const char* text) {
+    if (!text) {
+        PutInt(out, 0);
+        return;
+    }
+    PutInt(out, static_cast<int>(strlen(text) + 1));
+    out.append(text, strlen(text) + 1);
+}
