@@ -33,7 +33,7 @@ Bicho* CreateBicho() { return new Bicho(); }
 // Bicho has no virtual destructor (slot 0 is Init) and no subclasses.
 void DestroyBicho(Bicho* creature) {
     if (!creature) return;
-    creature->~Bicho();
+    creature->Bicho::~Bicho();
     ::operator delete(creature);
 }
 

@@ -1,0 +1,45 @@
+#include "fuzz/FuzzRenderer.h"
+
+#include <cmath>
+
+void FuzzRenderer::DrawImage(float x, float y, float w, float h, TextureHandle texture, float,
+                             float, float, float a) {
+    checksum_ += texture + static_cast<unsigned>(std::isfinite(x + y + w + h + a));
+}
+
+TextureHandle FuzzRenderer::CreateTexture(const unsigned char* pixels, int width, int height,
+                                          int bytesPerPixel, const char* name) {
+    if (!pixels || width <= 0 || height <= 0 || bytesPerPixel < 1 || bytesPerPixel > 4)
+        return 0;
+    Texture t{width, height, bytesPerPixel, name ? name : "", {}};
+    size_t size = static_cast<size_t>(width) * height * bytesPerPixel;
+    t.pixels.assign(pixels, pixels + size);
+    for (unsigned char p : t.pixels) checksum_ += p;
+    TextureHandle handle = next_++;
+    textures_[handle] = std::move(t);
+    return handle;
+}
+
+void FuzzRenderer::GetTextureInfo(TextureHandle texture, int* height, int* width,
+                                  int* bytesPerPixel, const char** name, int* flag) {
+    auto it = textures_.find(texture);
+    *height = it == textures_.end() ? 0 : it->second.height;
+    *width = it == textures_.end() ? 0 : it->second.width;
+    *bytesPerPixel = it == textures_.end() ? 0 : it->second.bytesPerPixel;
+    *name = it == textures_.end() ? "" : it->second.name.c_str();
+    *flag = 0;
+}
+
+void FuzzRenderer::GetTextureData(TextureHandle texture, unsigned char* pixels) {
+    auto it = textures_.find(texture);
+    if (it == textures_.end()) return;
+    for (size_t i = 0; i < it->second.pixels.size(); ++i) pixels[i] = it->second.pixels[i];
+}
+
+int FuzzRenderer::CountTextures() {
+    return textures_.empty() ? 0 : static_cast<int>(textures_.rbegin()->first) + 1;
+}
+
+void FuzzRenderer::ReleaseTexture(TextureHandle texture) {
+    if (textures_.erase(texture) == 0) ++badReleases_;
+}
