@@ -1,0 +1,50 @@
+// The real program under a virtual X server, driven with xdotool: the keys
+// reach the keyboard, and the recorded session replays to the same log.
+#include <gtest/gtest.h>
+
+#include "GameLog.h"
+#include "tests/e2e/GameRun.h"
+
+namespace {
+
+bool Shell(const std::string& command) { return system(command.c_str()) == 0; }
+
+bool WindowShown() { return Shell("xdotool search --name 'OGL' >/dev/null 2>&1"); }
+
+TEST(KeyboardGame, LiveKeysReachTheKeyboardAndTheSessionReplays) {
+    GameRun live;
+    ASSERT_TRUE(live.copied());
+    if (!live.Exists("Krellin.so")) GTEST_SKIP() << "no OpenGL renderer built";
+    live.UseRenderer("Krellin.dll");
+    std::string session = live.Path("session.txt");
+    live.Start({}, {"SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy", "CORRALON_RECORD=" + session});
+    ASSERT_TRUE(GameRun::WaitFor(WindowShown, 30.0)) << live.Read("logs/log.txt");
+    // Frames are running once the session grows.
+    ASSERT_TRUE(GameRun::WaitFor([&] { return live.Read("session.txt").size() > 200; }, 30.0));
+
+    ASSERT_TRUE(Shell("xdotool keydown Right && sleep 0.3 && xdotool keyup Right"));
+    ASSERT_TRUE(Shell("sleep 0.1 && xdotool keydown w keydown Insert && sleep 0.2 && "
+                    "xdotool keyup w keyup Insert"));
+    ASSERT_TRUE(Shell("sleep 0.1 && xdotool key Return && sleep 0.2"));
+    live.Signal(SIGTERM);
+    ASSERT_EQ(live.Wait(30.0), 0);
+
+    std::string recorded = live.Read("session.txt");
+    for (const char* change : {" +RIGHT", " -RIGHT", " +W", " -W", " +INSERT", " -INSERT",
+                               " +RETURN", " -RETURN"})
+        EXPECT_NE(recorded.find(change), std::string::npos) << change << " missing from\n" << recorded;
+
+    // The same folder state, replayed: the same log and the same saved files.
+    GameRun replay;
+    ASSERT_TRUE(replay.copied());
+    replay.UseRenderer("Krellin.dll");
+    replay.Write("session.txt", recorded);
+    replay.Start({}, {"SDL_VIDEODRIVER=x11", "SDL_AUDIODRIVER=dummy",
+                      "CORRALON_REPLAY=" + replay.Path("session.txt")});
+    ASSERT_EQ(replay.Wait(60.0), 0) << "the replay closes the game at its end";
+    EXPECT_EQ(LogWithoutTicks(replay.Read("logs/log.txt")), LogWithoutTicks(live.Read("logs/log.txt")));
+    EXPECT_EQ(replay.Read("cfg/config.cfg"), live.Read("cfg/config.cfg"));
+    EXPECT_EQ(replay.Read("cfg/tecladoDI.cfg"), live.Read("cfg/tecladoDI.cfg"));
+}
+
+}  // namespace
