@@ -1,0 +1,132 @@
+// The viewer program itself, run on a creature file made here.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "creature/Bicho.h"
+#include "platform/Library.h"
+#include "tests/TestFolder.h"
+
+namespace {
+
+const std::string kGameDir = CORRALON_GAME_DIR;
+
+Renderer* Headless() {
+    static Renderer* renderer = [] {
+        void* library = PlatformLoadLibrary((kGameDir + "/Headless.so").c_str());
+        auto create = reinterpret_cast<CreateRendererInstanceFn>(
+            PlatformGetSymbol(library, "CreateRendererInstance"));
+        return create ? create() : nullptr;
+    }();
+    return renderer;
+}
+
+// A creature of `animations` animations of two 8 x 8 frames each.
+bool WriteCreature(const char* path, int animations) {
+    Renderer* renderer = Headless();
+    if (!renderer) return false;
+    Bicho* b = CreateBicho();
+    b->Init(nullptr, renderer, nullptr, nullptr, nullptr, nullptr);
+    b->SetName("PRUEBA");
+    unsigned char pixels[8 * 8 * 4];
+    for (int i = 0; i < animations; ++i) {
+        std::string name = "ANI_" + std::to_string(i);
+        b->AddAnimation(i, 0, 0, i == 0 ? "base" : "acciones", name.c_str());
+        for (int f = 0; f < 2; ++f) {
+            for (size_t p = 0; p < sizeof pixels; ++p) pixels[p] = static_cast<unsigned char>(p * (f + 1));
+            TextureHandle t = renderer->CreateTexture(pixels, 8, 8, 4, name.c_str());
+            b->AddFrame(0.1f, 0.3f, static_cast<int>(t), 0, 0, 0.2f, 0.3f, 0.02f, 0.02f, 0.18f,
+                        0.3f, 0.1f, 0.05f, 0.2f, 0.15f, 0.15f, 0.1f, 0.05f);
+        }
+    }
+    const bool saved = b->Save(path) == 0;
+    b->Release();
+    DestroyBicho(b);
+    return saved;
+}
+
+struct ViewerResult {
+    int status = -1;
+    std::string output;
+};
+
+FILE* StartViewer(const std::string& renderer, const std::string& args) {
+    std::string command = "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy "
+                          "CORRALON_HEADLESS_TRACE=trace.txt '" + kGameDir + "/viewer' --renderer '" +
+                          kGameDir + "/" + renderer + "' " + args + " 2>&1";
+    return popen(command.c_str(), "r");
+}
+
+ViewerResult Finish(FILE* pipe) {
+    ViewerResult run;
+    char line[512];
+    while (fgets(line, sizeof line, pipe)) run.output += line;
+    run.status = pclose(pipe);
+    return run;
+}
+
+TEST(ViewerRun, PlaysACreatureWithItsBoxesInTheHeadlessRenderer) {
+    TestFolder folder;
+    ASSERT_TRUE(WriteCreature("rana.qvl", 2));
+    ViewerResult run = Finish(StartViewer("Headless.dll", "--frames 10 --boxes rana.qvl"));
+    EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("viewer: loaded rana.qvl: ok, 2 animations"))
+        << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("viewer: name PRUEBA"));
+    const std::string trace = TestFolder::Read("trace.txt");
+    auto count = [&](const std::string& what) {
+        size_t n = 0;
+        for (size_t at = trace.find(what); at != std::string::npos; at = trace.find(what, at + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(10u, count("Present"));
+    EXPECT_GE(count("DrawImage"), 20u);   // shadow and sprite every frame
+    EXPECT_GE(count("DrawFrame"), 20u);   // sprite and body boxes every frame
+    EXPECT_GE(count("DrawText"), 60u);
+    EXPECT_NE(std::string::npos, trace.find("ANI_0"));
+}
+
+TEST(ViewerRun, ABrokenOrMissingFileStillOpensTheWindow) {
+    TestFolder folder;
+    TestFolder::Write("broken.qvl", "not a creature");
+    ViewerResult run = Finish(StartViewer("Headless.dll", "--frames 3 broken.qvl"));
+    EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("0 animations")) << run.output;
+    run = Finish(StartViewer("Headless.dll", "--frames 3 missing.qvl"));
+    EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("missing.qvl: unreadable, 0 animations"))
+        << run.output;
+}
+
+TEST(ViewerRun, ReloadsTheFileWhenItChanges) {
+    TestFolder folder;
+    ASSERT_TRUE(WriteCreature("rana.qvl", 2));
+    FILE* pipe = StartViewer("Headless.dll", "--frames 1500 rana.qvl");
+    ASSERT_NE(nullptr, pipe);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    ASSERT_TRUE(WriteCreature("rana.qvl", 3));
+    ViewerResult run = Finish(pipe);
+    EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("viewer: reloaded rana.qvl: ok, 3 animations"))
+        << run.output;
+}
+
+TEST(ViewerRun, OpensAKrellinWindow) {
+    TestFolder folder;
+    ASSERT_TRUE(WriteCreature("rana.qvl", 1));
+    ViewerResult run = Finish(StartViewer("Krellin.dll", "--frames 5 --boxes rana.qvl"));
+    EXPECT_EQ(0, run.status) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find("viewer: loaded rana.qvl: ok, 1 animations"))
+        << run.output;
+}
+
+TEST(ViewerRun, SaysHowToUseIt) {
+    ViewerResult run = Finish(StartViewer("Headless.dll", ""));
+    EXPECT_NE(0, run.status);
+    EXPECT_NE(std::string::npos, run.output.find("usage: viewer")) << run.output;
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+// viewer: shows a creature file in a renderer window, plays its animations
+// and reloads the file whenever it changes on disk.
+#include <SDL.h>
+
+#include <cstdio>
+#include <string>
+
+#include "app/GameSettings.h"
+#include "creature/Bicho.h"
+#include "fight/Particulas.h"
+#include "platform/Library.h"
+#include "platform/Renderer.h"
+#include "tools/viewer/FileWatch.h"
+#include "tools/viewer/Playback.h"
+#include "tools/viewer/ViewerCreature.h"
+#include "tools/viewer/ViewerKeys.h"
+#include "tools/viewer/ViewerOptions.h"
+#include "tools/viewer/ViewerScene.h"
+
+namespace {
+
+const float kLongestFrame = 0.1f;
+const Uint32 kWatchIntervalMs = 250;
+
+Renderer* OpenRenderer(const std::string& name) {
+    void* library = PlatformLoadLibrary(name.c_str());
+    if (!library) {
+        fprintf(stderr, "viewer: cannot load %s: %s\n", name.c_str(), PlatformLibraryError());
+        return nullptr;
+    }
+    auto create = reinterpret_cast<CreateRendererInstanceFn>(
+        PlatformGetSymbol(library, "CreateRendererInstance"));
+    Renderer* renderer = create ? create() : nullptr;
+    if (!renderer) fprintf(stderr, "viewer: %s has no renderer\n", name.c_str());
+    // Like the game, the library stays loaded until the process ends.
+    return renderer;
+}
+
+void Report(const char* what, const std::string& path, bool loaded, Bicho* creature,
+            const Playback& playback) {
+    printf("viewer: %s %s: %s, %d animations\n", what, path.c_str(), loaded ? "ok" : "unreadable",
+           playback.AnimationCount());
+    if (creature && creature->GetName()) printf("viewer: name %s\n", creature->GetName());
+    fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ViewerOptions options;
+    std::string error;
+    if (!ParseViewerOptions(argc, argv, &options, &error)) {
+        fprintf(stderr, "viewer: %s\nusage: viewer [--renderer NAME] [--frames N] [--boxes] FILE\n",
+                error.c_str());
+        return 2;
+    }
+    Renderer* renderer = OpenRenderer(options.rendererName);
+    if (!renderer) return 1;
+    WindowHandle window = nullptr;
+    if (!renderer->Init(&window, nullptr)) {
+        fprintf(stderr, "viewer: the renderer could not open its window\n");
+        return 1;
+    }
+    SDL_InitSubSystem(SDL_INIT_EVENTS);
+    renderer->SetClearColor(0.15f, 0.15f, 0.2f, 1.0f);
+    renderer->SetFontTexture(renderer->LoadTextureKeyed("bmp\\fuenteZeltor.bmp", 0, 255, 0));
+
+    GameSettings settings;
+    Particulas particles;
+    particles.Init(renderer);
+    particles.SetFloor(0.75f);
+
+    ViewerStatus status;
+    status.path = options.creaturePath.c_str();
+    status.boxes = options.boxes;
+    ViewerCreature creature(renderer, &particles, &settings);
+    Playback playback;
+    status.loaded = creature.Load(options.creaturePath);
+    playback.SetCreature(creature.Get());
+    playback.Select(std::string());
+    Report("loaded", options.creaturePath, status.loaded, creature.Get(), playback);
+    FileWatch watch(options.creaturePath);
+
+    bool running = true;
+    long frames = 0;
+    Uint32 lastTicks = SDL_GetTicks();
+    Uint32 lastWatch = lastTicks;
+    while (running) {
+        bool reload = false;
+        SDL_Event event;
+        while (SDL_PollEvent(&event)) {
+            if (event.type == SDL_QUIT) running = false;
+            if (event.type != SDL_KEYDOWN) continue;
+            switch (ViewerKeyCommand(event.key.keysym.sym)) {
+                case kViewerQuit: running = false; break;
+                case kViewerNextAnimation: playback.NextAnimation(); break;
+                case kViewerPreviousAnimation: playback.PreviousAnimation(); break;
+                case kViewerPause: playback.TogglePause(); break;
+                case kViewerStep: playback.Step(); break;
+                case kViewerBoxes: status.boxes = !status.boxes; break;
+                case kViewerFlip:
+                    if (creature.Get()) creature.Get()->SetFacing(-creature.Get()->GetFacing());
+                    break;
+                case kViewerReload: reload = true; break;
+                case kViewerNothing: break;
+            }
+        }
+        const Uint32 now = SDL_GetTicks();
+        float dt = (now - lastTicks) / 1000.0f;
+        if (dt > kLongestFrame) dt = kLongestFrame;
+        lastTicks = now;
+        if (now - lastWatch >= kWatchIntervalMs) {
+            lastWatch = now;
+            if (watch.Changed()) reload = true;
+        }
+        if (reload) {
+            const Anima* shown = creature.Get() ? creature.Get()->GetCurrentAnimation() : nullptr;
+            const std::string name = shown && shown->name ? shown->name : "";
+            const int facing = creature.Get() ? creature.Get()->GetFacing() : 1;
+            particles.Clear();
+            status.loaded = creature.Load(options.creaturePath);
+            playback.SetCreature(creature.Get());
+            playback.Select(name);
+            creature.Get()->SetFacing(facing);
+            ++status.reloads;
+            Report("reloaded", options.creaturePath, status.loaded, creature.Get(), playback);
+        }
+        playback.Advance(dt);
+        particles.DrawBack(0.0f, 0.0f, dt);
+        DrawViewerScene(renderer, creature.Get(), playback, status, dt);
+        particles.DrawBleeding(0.0f, 0.0f, dt);
+        particles.DrawFront(0.0f, 0.0f, dt);
+        renderer->SetOverlayMode(0, 0);
+        renderer->Present();
+        if (options.frames && ++frames >= options.frames) running = false;
+        SDL_Delay(1);
+    }
+    // The creature releases its textures through the renderer, so it goes first.
+    creature.Close();
+    particles.Shutdown();
+    renderer->ReleaseFont();
+    renderer->Shutdown();
+    return 0;
+}
