@@ -44,6 +44,7 @@ int TecladoDI::Init(WindowHandle window, InstanceHandle) {
     ClearRuntimeState();
     SetDefaultBindings(bindings_);
     ReadBindings(kBindingsPath, bindings_);
+    bindingsRead_ = true;
     if (!source_) source_ = CreateKeyboardSource(window);
     if (!source_) {
         LogPrintf(kLogPath, "     Teclado DI: No se puede adquirir el teclado\n");
@@ -55,7 +56,8 @@ int TecladoDI::Init(WindowHandle window, InstanceHandle) {
 }
 
 int TecladoDI::Shutdown() {
-    WriteBindings(kBindingsPath, bindings_);
+    // Without Init the defaults would replace the player's saved keys.
+    if (bindingsRead_) WriteBindings(kBindingsPath, bindings_);
     delete source_;
     source_ = nullptr;
     sourceReady_ = false;

@@ -39,6 +39,7 @@ private:
     int32_t lastResult_ = 0;
     KeyboardSource* source_ = nullptr;   // stands where the DirectInput object was
     bool sourceReady_ = false;           // and the acquired device
+    bool bindingsRead_ = false;          // only bindings read at Init are saved
     uint8_t state_[kKeyStateSize] = {};
     uint8_t escapeLatch_ = 0;
     uint8_t enterLatch_ = 0;

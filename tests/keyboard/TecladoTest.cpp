@@ -305,6 +305,13 @@ TEST_F(KeyboardTest, BindingsFileShortMissingAndSaved) {
     EXPECT_STREQ(kb->KeyName(1, 0x100), "Q");
 }
 
+TEST_F(KeyboardTest, ShutdownWithoutInitKeepsTheSavedKeys) {
+    TempGameFolder::WriteBytes("cfg/tecladoDI.cfg", {kQ, kZ});
+    TecladoDI never;
+    EXPECT_EQ(never.Shutdown(), 1);
+    EXPECT_EQ(TempGameFolder::ReadText("cfg/tecladoDI.cfg").size(), 2u);
+}
+
 TEST_F(KeyboardTest, UnwritableBindingsFileIsSkipped) {
     ASSERT_EQ(system("rm -rf cfg"), 0);
     EXPECT_EQ(kb->Shutdown(), 1);
