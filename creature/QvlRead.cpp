@@ -250,12 +250,17 @@ void Loader::Remap(const std::vector<int>& map) {
     for (size_t i = 0; i < frames_.size(); ++i) {
         int handle = stored_[i];
         int texture = 0;
+        bool known = false;
         if (handle >= 0 && static_cast<size_t>(handle) < map.size()) {
             int position = map[handle];
-            if (position >= 0 && static_cast<size_t>(position) < created_.size() &&
-                created_[position] > 0)
-                texture = created_[position];
+            known = position >= 0 && static_cast<size_t>(position) < created_.size();
+            if (known && created_[position] > 0) texture = created_[position];
         }
+        // Skipped blocks of a preview are known; a handle the table does not
+        // lead to any block is a fault of the file.
+        if (!known && !map.empty())
+            problems_.Report("     Bicho: Carga de datos, frame con textura %d fuera de la tabla\n",
+                             handle);
         frames_[i]->texture = texture;
     }
 }

@@ -1,0 +1,47 @@
+// The qvl program run as a modder runs it.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "creature/Bicho.h"
+#include "tests/creature/TestSupport.h"
+
+namespace {
+
+int Qvl(const std::string& arguments) {
+    std::string command = std::string(CORRALON_GAME_DIR) + "/qvl " + arguments + " >qvl_out.txt 2>&1";
+    int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(QvlTool, ExtractThenBuildGivesTheSameFileAndCheckJudgesIt) {
+    Bicho* c = NewCreature();
+    c->SetName("MODDER");
+    c->SetPictureA(MakeTexture(5, 4, 4, 3, "cara"));
+    TextureHandle gap = MakeTexture(2, 2, 3, 1);  // a handle no frame uses
+    AddTestAnimation(c, "ANI_BASE1", "", 2);
+    AddTestAnimation(c, "ANI_PUNCH1", "acciones", 3, 0, 12);
+    ASSERT_EQ(0, c->Save("modder.qvl"));
+    FreeCreature(c);
+    TestRenderer()->ReleaseTexture(gap);
+
+    EXPECT_EQ(0, Qvl("check modder.qvl"));
+    EXPECT_EQ(0, Qvl("info modder.qvl"));
+    std::string info = ReadFileBytes("qvl_out.txt");
+    EXPECT_NE(std::string::npos, info.find("animation \"ANI_PUNCH1\"  kind \"acciones\""));
+    EXPECT_NE(std::string::npos, info.find("12x12 x 4 bytes"));
+    ASSERT_EQ(0, std::system("rm -rf modder_dir"));
+    ASSERT_EQ(0, Qvl("extract modder.qvl modder_dir"));
+    ASSERT_EQ(0, Qvl("build modder_dir rebuilt.qvl"));
+    EXPECT_EQ(ReadFileBytes("modder.qvl"), ReadFileBytes("rebuilt.qvl"));
+
+    std::string bytes = ReadFileBytes("modder.qvl");
+    WriteFileBytes("cut.qvl", bytes.substr(0, bytes.size() - 40));
+    EXPECT_EQ(1, Qvl("check cut.qvl"));
+    EXPECT_NE(std::string::npos, ReadFileBytes("qvl_out.txt").find("cut.qvl: "));
+    EXPECT_EQ(2, Qvl("check no_such.qvl"));
+    EXPECT_EQ(2, Qvl("bogus"));
+}
+
+}  // namespace
