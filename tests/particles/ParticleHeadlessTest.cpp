@@ -15,7 +15,8 @@ TEST(ParticleHeadless, DrawsEveryKindIntoTheHeadlessRenderer) {
         reinterpret_cast<const char* (*)()>(PlatformGetSymbol(library, "HeadlessCallLog"));
     ASSERT_NE(nullptr, create);
     ASSERT_NE(nullptr, callLog);
-    Renderer* renderer = create();
+    // Renderers are never deleted; keep it reachable for the leak checker.
+    static Renderer* renderer = create();
     Particulas particles;
     particles.Init(renderer);
     for (int kind = 1; kind <= 17; ++kind)
