@@ -207,7 +207,7 @@ int RunBuild(const std::string& folder, const char* path) {
         fprintf(stderr, "qvl: cannot write %s\n", path);
         result = 2;
     }
-    // The process ends here; the headless renderer's textures go with it.
+    c->Release();
     DestroyBicho(c);
     return result;
 }
