@@ -5,8 +5,8 @@
 
 namespace {
 
-// Guards against a particle list that loops back on itself.
-const int kMaxParticleTriangles = 1 << 20;
+// The most triangles one batch may hold.
+const int kMaxParticleTriangles = 1 << 16;
 
 uint8_t ColourByte(float value) {
     if (!(value > 0.0f)) return 0;  // also NaN
@@ -92,8 +92,6 @@ void KrellinRenderer::DrawLine(float x1, float y1, float x2, float y2, float r, 
     } else {  // a point: a square dot
         nx = thickness * 0.5f;
         ey = thickness * 0.5f;
-        ex = 0.0f;
-        ny = 0.0f;
     }
     const float corners[8] = {
         x1 + (nx - ex) / pixelsX, y1 + (ny - ey) / pixelsY,
@@ -131,9 +129,15 @@ void KrellinRenderer::DrawParticleBatch(const TriangleRecord* first) {
     if (!gpu) return;
     const float kNoTexCoord[2] = {0.0f, 0.0f};
     const float kWhite[3] = {1.0f, 1.0f, 1.0f};
+    // A second pointer at half speed catches a list that loops back.
+    const TriangleRecord* slow = first;
     int triangles = 0;
     for (const TriangleRecord* t = first; t && triangles < kMaxParticleTriangles;
          t = t->next, ++triangles) {
+        if (triangles > 0 && (triangles & 1) == 0) {
+            slow = slow->next;
+            if (slow == t) break;
+        }
         if (!t->position[0] || !t->position[1] || !t->position[2]) continue;
         SpriteVertex* v = queue_.Append(gpu, blend_, 3);
         const uint8_t alpha = ColourByte(t->alpha);

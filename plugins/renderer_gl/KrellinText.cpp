@@ -10,7 +10,7 @@ namespace {
 // Height of a font cell at scale 1.0, in screen heights: the longest lines
 // the game draws ("PARA VOLVER AL JUEGO PULSE INTRO" at 1.0, a 60-character
 // help line at 0.6, a ten-letter banner at 7.0) then fit the screen.
-const float kCellHeight = 0.028f;
+const float kCellHeight = 0.026f;
 // The screen is 4:3, so a square cell is this much narrower in screen widths.
 const float kCellAspect = 0.75f;
 const int kTextBuffer = 1024;

@@ -1,0 +1,120 @@
+// Frames per second of the check scene drawn by Krellin at 800 x 600, next
+// to a bare program that only clears and presents. Runs on the offscreen
+// video driver unless SDL_VIDEODRIVER says otherwise.
+#include <GL/glcorearb.h>
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "platform/Library.h"
+#include "tools/rendercheck/CheckScene.h"
+
+namespace {
+
+struct KrellinSession {
+    Renderer* renderer = nullptr;
+    SDL_Window* window = nullptr;
+
+    bool Start(benchmark::State& state) {
+        // The game folder: the generated font and arrows when they are there.
+        if (chdir(CORRALON_GAME_DIR) != 0) {
+            state.SkipWithError("no game folder");
+            return false;
+        }
+        void* library = PlatformLoadLibrary("Krellin.dll");
+        auto create = library ? reinterpret_cast<CreateRendererInstanceFn>(
+                                    PlatformGetSymbol(library, "CreateRendererInstance"))
+                              : nullptr;
+        renderer = create ? create() : nullptr;
+        WindowHandle handle = nullptr;
+        if (!renderer || !renderer->Init(&handle, nullptr)) {
+            state.SkipWithError("Krellin does not start");
+            return false;
+        }
+        window = static_cast<SDL_Window*>(handle);
+        // A local cfg\krellin.txt must not change what is measured.
+        SDL_SetWindowSize(window, 800, 600);
+        SDL_PumpEvents();
+        renderer->Present();
+        return true;
+    }
+    ~KrellinSession() {
+        if (renderer) renderer->Shutdown();
+    }
+};
+
+void BM_CheckSceneKrellin(benchmark::State& state) {
+    KrellinSession session;
+    if (!session.Start(state)) return;
+    CheckScene scene;
+    if (!scene.Load(session.renderer)) {
+        state.SkipWithError("check scene textures");
+        return;
+    }
+    float t = 0.0f;
+    for (auto _ : state) {
+        scene.Draw(t);
+        session.renderer->Present();
+        t += 1.0f / 60.0f;
+    }
+    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                               benchmark::Counter::kIsRate);
+    scene.Release();
+}
+BENCHMARK(BM_CheckSceneKrellin)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_EmptyFrameKrellin(benchmark::State& state) {
+    KrellinSession session;
+    if (!session.Start(state)) return;
+    for (auto _ : state) session.renderer->Present();
+    state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                               benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_EmptyFrameKrellin)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The floor: a window of the same size that only clears and presents.
+void BM_ClearAndPresentBare(benchmark::State& state) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        state.SkipWithError(SDL_GetError());
+        return;
+    }
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_Window* window = SDL_CreateWindow("bare", SDL_WINDOWPOS_CENTERED,
+                                          SDL_WINDOWPOS_CENTERED, 800, 600, SDL_WINDOW_OPENGL);
+    SDL_GLContext context = window ? SDL_GL_CreateContext(window) : nullptr;
+    auto clearColor =
+        reinterpret_cast<PFNGLCLEARCOLORPROC>(SDL_GL_GetProcAddress("glClearColor"));
+    auto clear = reinterpret_cast<PFNGLCLEARPROC>(SDL_GL_GetProcAddress("glClear"));
+    if (!context || !clearColor || !clear) {
+        state.SkipWithError("no GL context");
+    } else {
+        SDL_GL_SetSwapInterval(0);
+        clearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        for (auto _ : state) {
+            clear(GL_COLOR_BUFFER_BIT);
+            SDL_GL_SwapWindow(window);
+        }
+        state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()),
+                                                   benchmark::Counter::kIsRate);
+    }
+    if (context) SDL_GL_DeleteContext(context);
+    if (window) SDL_DestroyWindow(window);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+BENCHMARK(BM_ClearAndPresentBare)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
