@@ -194,3 +194,22 @@ TEST_F(KrellinTest, SpritesWithTheSameTextureAndBlendShareOneDrawCall) {
     renderer_->Present();
     EXPECT_EQ(drawCalls_(renderer_), 3);
 }
+
+TEST_F(KrellinTest, FramesOutlineAndLinesJoinTheirEnds) {
+    Start();
+    renderer_->SetOverlayMode(1, 1);
+    renderer_->DrawFrame(0.25f, 0.25f, 0.5f, 0.5f, 1, 1, 1, 1);
+    EXPECT_TRUE(Near(Pixel(300, 150), {255, 255, 255, 255}));  // top edge
+    EXPECT_TRUE(Near(Pixel(200, 300), {255, 255, 255, 255}));  // left edge
+    EXPECT_TRUE(Near(Pixel(599, 300), {255, 255, 255, 255}));  // right edge
+    EXPECT_TRUE(Near(Pixel(400, 300), {0, 0, 0, 255}));        // hollow
+    EXPECT_EQ(CountBright(190, 140, 420, 320), CountBright(190, 140, 420, 320, 600));
+    renderer_->Present();
+    renderer_->DrawLine(0.0f, 0.0f, 1.0f, 1.0f, 0, 1, 0, 1);
+    EXPECT_TRUE(Near(At(0.5f, 0.5f), {0, 255, 0, 255}, 80));
+    EXPECT_TRUE(Near(At(0.9f, 0.1f), {0, 0, 0, 255}));
+    // Thin: a diagonal across 800 x 600 lights a few pixels per column.
+    const int lit = CountBright(0, 0, 800, 600, 100);
+    EXPECT_GT(lit, 800);
+    EXPECT_LT(lit, 800 * 4);
+}
