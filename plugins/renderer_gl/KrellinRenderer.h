@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <atomic>
+#include <cstdarg>
 #include <vector>
 
 #include "platform/Renderer.h"
@@ -129,4 +130,7 @@ private:
                         float v1, float r, float g, float b, float a);
     void DrawTextLine(float x, float y, float scale, const char* text, bool centred, float r,
                       float g, float b, float a);
+    void DrawFormatted(float x, float y, float scale, bool centred, float r, float g, float b,
+                       float a, const char* format, va_list args)
+        __attribute__((format(printf, 10, 0)));
 };

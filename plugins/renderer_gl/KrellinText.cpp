@@ -68,28 +68,33 @@ void KrellinRenderer::DrawTextLine(float x, float y, float scale, const char* te
 }
 
 // Formats into a fixed buffer (longer texts are cut) and draws line by line.
-#define KRELLIN_DRAW_TEXT(centred)                                                  \
-    if (!ready_ || !format || !fontTexture_ || !std::isfinite(scale) || scale <= 0) \
-        return;                                                                     \
-    char text[kTextBuffer];                                                         \
-    va_list args;                                                                   \
-    va_start(args, format);                                                         \
-    vsnprintf(text, sizeof(text), format, args);                                    \
-    va_end(args);                                                                   \
-    const float lineHeight = kCellHeight * scale;                                   \
-    for (const char* line = text;; ++line) {                                        \
-        DrawTextLine(x, y, scale, line, centred, r, g, b, a);                       \
-        y += lineHeight;                                                            \
-        while (*line && *line != '\n') ++line;                                      \
-        if (!*line) break;                                                          \
+void KrellinRenderer::DrawFormatted(float x, float y, float scale, bool centred, float r,
+                                    float g, float b, float a, const char* format,
+                                    va_list args) {
+    if (!ready_ || !format || !fontTexture_ || !std::isfinite(scale) || scale <= 0) return;
+    char text[kTextBuffer];
+    vsnprintf(text, sizeof(text), format, args);
+    const float lineHeight = kCellHeight * scale;
+    for (const char* line = text;; ++line) {
+        DrawTextLine(x, y, scale, line, centred, r, g, b, a);
+        y += lineHeight;
+        while (*line && *line != '\n') ++line;
+        if (!*line) break;
     }
+}
 
 void KrellinRenderer::DrawText(float x, float y, float scale, float r, float g, float b,
                                float a, const char* format, ...) {
-    KRELLIN_DRAW_TEXT(false)
+    va_list args;
+    va_start(args, format);
+    DrawFormatted(x, y, scale, false, r, g, b, a, format, args);
+    va_end(args);
 }
 
 void KrellinRenderer::DrawTextCentered(float x, float y, float scale, float r, float g,
                                        float b, float a, const char* format, ...) {
-    KRELLIN_DRAW_TEXT(true)
+    va_list args;
+    va_start(args, format);
+    DrawFormatted(x, y, scale, true, r, g, b, a, format, args);
+    va_end(args);
 }
