@@ -17,7 +17,7 @@ TEST(SoundGame, IntroMusicLoopsFromStartUp) {
     if (system(("mkdir -p '" + game.Path("sonido") + "'").c_str()) != 0) FAIL();
     ASSERT_EQ(WriteTestTune(game.Path("").c_str(), "sonido\\intro.wav"), 1);
     std::string capture = game.Path("out.raw");
-    game.Start({}, {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=disk", "SDL_DISKAUDIODELAY=0",
+    game.Start({}, {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=disk", "SDL_DISKAUDIODELAY=1",
                     "SDL_DISKAUDIOFILE=" + capture});
     const size_t tuneBytes = MakeTestTune().size() * 2 * 2;  // mixed as 16-bit stereo
     ASSERT_TRUE(GameRun::WaitFor([&] { return ReadCapture(capture).size() * 2 > 3 * tuneBytes; }, 30.0))
