@@ -3,6 +3,7 @@
 // right (bottom right). White arrows with a hard black outline, so keying
 // leaves no magenta fringe.
 #include "tools/datagen/Arrows.h"
+#include "tools/datagen/DataGroup.h"
 
 #include <cmath>
 
@@ -66,3 +67,8 @@ bool WriteArrows(const OutputFolder& out) {
     DrawArrow(&image, kRight, kCell, kCell);
     return out.Write("bmp\\flechas.bmp", EncodeBmp24(image));
 }
+
+namespace {
+bool WriteArrowsGroup(const OutputFolder& out, const DataSources&) { return WriteArrows(out); }
+}  // namespace
+CORRALON_DATA_GROUP(arrows, "arrows picture", 20, WriteArrowsGroup);

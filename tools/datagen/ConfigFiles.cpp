@@ -1,4 +1,5 @@
 #include "tools/datagen/ConfigFiles.h"
+#include "tools/datagen/DataGroup.h"
 
 namespace {
 
@@ -29,3 +30,8 @@ bool WriteConfigFiles(const OutputFolder& out) {
            out.Write("cfg\\sonidocfg.txt", std::string(kSonido)) &&
            out.Write("cfg\\musicacfg.txt", std::string(kMusica));
 }
+
+namespace {
+bool WriteConfigFilesGroup(const OutputFolder& out, const DataSources&) { return WriteConfigFiles(out); }
+}  // namespace
+CORRALON_DATA_GROUP(config, "configuration files", 0, WriteConfigFilesGroup);

@@ -17,6 +17,7 @@
 //
 // Drawn with FreeType from DejaVu Sans Bold.
 #include "tools/datagen/Fonts.h"
+#include "tools/datagen/DataGroup.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -198,3 +199,8 @@ bool WriteFonts(const OutputFolder& out) {
     FT_Done_FreeType(library);
     return ok && out.Write("bmp\\fuenteZeltor.bmp", EncodeBmp24(image));
 }
+
+namespace {
+bool WriteFontsGroup(const OutputFolder& out, const DataSources&) { return WriteFonts(out); }
+}  // namespace
+CORRALON_DATA_GROUP(fonts, "fonts", 10, WriteFontsGroup);

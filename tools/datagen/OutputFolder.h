@@ -13,6 +13,8 @@ public:
     bool Write(const char* name, const std::vector<unsigned char>& bytes) const;
     bool Write(const char* name, const std::string& text) const;
 
+    const std::string& root() const { return root_; }
+
 private:
     std::string root_;
 };

@@ -1,36 +1,24 @@
-// corralon-datagen <game folder>: writes the game's generated data files.
+// corralon-datagen <game folder> [<data sources folder>]: writes the game's
+// generated data files.
 #include <cstdio>
 
-#include "tools/datagen/Arrows.h"
-#include "tools/datagen/ConfigFiles.h"
-#include "tools/datagen/Fonts.h"
+#include "tools/datagen/DataGroup.h"
 #include "tools/datagen/OutputFolder.h"
 
-namespace {
-
-struct DataGroup {
-    const char* name;
-    bool (*write)(const OutputFolder& out);
-};
-
-// One entry per group of files; each group reports its own failures.
-const DataGroup kGroups[] = {
-    {"configuration files", WriteConfigFiles},
-    {"font", WriteFonts},
-    {"arrows", WriteArrows},
-};
-
-}  // namespace
+#ifndef CORRALON_DATA_SOURCES
+#define CORRALON_DATA_SOURCES "data"
+#endif
 
 int main(int argc, char** argv) {
-    if (argc != 2 || !argv[1][0]) {
-        fprintf(stderr, "usage: corralon-datagen <game folder>\n");
+    if (argc < 2 || argc > 3 || !argv[1][0]) {
+        fprintf(stderr, "usage: corralon-datagen <game folder> [<data sources folder>]\n");
         return 2;
     }
     OutputFolder out(argv[1]);
+    DataSources sources{argc == 3 ? argv[2] : CORRALON_DATA_SOURCES};
     int failures = 0;
-    for (const DataGroup& group : kGroups) {
-        if (!group.write(out)) {
+    for (const DataGroup& group : RegisteredDataGroups()) {
+        if (!group.write(out, sources)) {
             fprintf(stderr, "corralon-datagen: the %s could not be written\n", group.name);
             ++failures;
         }
