@@ -110,6 +110,13 @@ TEST_F(KrellinTest, SettingsFileSizesTheWindowAndBadValuesAreIgnored) {
     EXPECT_EQ(SDL_GetWindowFlags(static_cast<SDL_Window*>(window_)) & SDL_WINDOW_FULLSCREEN, 0u);
 }
 
+TEST_F(KrellinTest, SettingsFileCanStartInFullScreen) {
+    ASSERT_EQ(system("mkdir -p cfg"), 0);
+    TestFolder::Write("cfg/krellin.txt", "[ventana]\npantallacompleta = 1\n");
+    Start();
+    EXPECT_NE(SDL_GetWindowFlags(static_cast<SDL_Window*>(window_)) & SDL_WINDOW_FULLSCREEN, 0u);
+}
+
 TEST_F(KrellinTest, WiderWindowShowsThePictureBetweenBlackBars) {
     Start();
     SDL_Window* window = static_cast<SDL_Window*>(window_);
