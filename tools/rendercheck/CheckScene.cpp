@@ -129,8 +129,8 @@ void CheckScene::Draw(float time) {
     r->DrawImage(0.03f, 0.14f, 0.2f, 0.2f, sprite_, 1, 1, 1, 1);
     r->SetOverlayMode(1, 1);
     r->DrawImage(0.45f, 0.14f, -0.2f, 0.2f, sprite_, 1, 1, 1, 0.6f);
-    r->DrawImagePart(0.47f, 0.14f, 0.1f, 0.2f, 0.5f, 0.0f, 1.0f, 1.0f, sprite_, 0.5f, 1, 0.5f, 1);
-    if (arrows_) r->DrawImage(0.6f, 0.14f, 0.1f, 0.1f, arrows_, 1, 1, 1, 1);
+    r->DrawImagePart(0.62f, 0.38f, 0.06f, 0.12f, 0.5f, 0.0f, 1.0f, 1.0f, sprite_, 0.5f, 1, 0.5f, 1);
+    if (arrows_) r->DrawImage(0.72f, 0.38f, 0.12f, 0.12f, arrows_, 1, 1, 1, 1);
 
     DrawBlendModes();
     DrawParticles(time);
