@@ -1,0 +1,49 @@
+#pragma once
+// Pieces every behaviour library shares: the frame advance, the random
+// draws of its own generator, and the two exports.
+#include <new>
+
+#include "app/Log.h"
+#include "app/Random.h"
+#include "creature/Bicho.h"
+#include "creature/InterfazAcciones.h"
+
+// Counts the frame time down. When it runs out, moves to the next frame;
+// at the end of the animation `onEnd` chooses what plays next. The timer is
+// refilled from whatever frame is current afterwards.
+template <class OnEnd>
+void AdvanceFrame(Bicho* owner, float dt, OnEnd onEnd) {
+    owner->SetFrameTimer(owner->GetFrameTimer() - dt);
+    if (owner->GetFrameTimer() < 0.0f) {
+        if (owner->NextFrame() == 1) onEnd();
+        if (Frame* frame = owner->GetCurrentFrame()) owner->SetFrameTimer(frame->duration);
+    }
+}
+
+// True with probability n in 100: rand() % 100 < n.
+inline bool Chance(int n) { return GameRandom().Next() % 100 < n; }
+
+// A draw scaled to [0, 1].
+inline float RandomFraction() { return GameRandom().Next() * 0.000030518509f; }
+
+// Lives run down to 0; a behaviour of another library may overshoot.
+inline bool HasLost(Bicho* creature) { return creature->GetLife() <= 0.0f; }
+
+// Logs each animation the behaviour plays that the creature file lacks, so a
+// modder sees why a move does nothing. `names` ends with a null.
+inline void ReportMissingAnimations(Bicho* owner, const char* const* names) {
+    for (; *names; ++names)
+        if (!owner->HasAnimation(*names))
+            LogPrintf(kLogPath, "     Interfaz Acciones: falta la animacion %s en %s\n", *names,
+                      owner->GetName() ? owner->GetName() : "?");
+}
+
+#define CORRALON_ACTION_EXPORTS(Behaviour)                                              \
+    extern "C" __attribute__((visibility("default"))) InterfazAcciones*                 \
+    CreateActionInstance() {                                                            \
+        return new (std::nothrow) Behaviour();                                          \
+    }                                                                                   \
+    extern "C" __attribute__((visibility("default"))) void FreeActionInstance(          \
+        InterfazAcciones* object) {                                                     \
+        delete object;                                                                  \
+    }
