@@ -1,213 +1,27 @@
-// qvl build: a manifest and its pictures to a creature file, written by
+// qvl build: a manifest and its BMP pictures to a creature file, written by
 // Bicho::Save through the headless renderer. Texture handles are recreated
 // with the numbers the manifest gives, so an extracted file builds back to
 // the same bytes.
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
-#include <vector>
 
-#include "app/config/ConfigFile.h"
-#include "creature/Bicho.h"
-#include "platform/Renderer.h"
 #include "tools/qvl/Bmp.h"
+#include "tools/qvl/QvlManifest.h"
 #include "tools/qvl/QvlTool.h"
 
-namespace {
-
-struct TextureEntry {
-    std::string file;
-    std::string name;
-    int handle = -1;
-    int flag = 0;
-};
-
-struct FrameEntry {
-    int texture = 0;
-    float v[17] = {};  // anchor 2, sprite 4, body 4, hit 4, hot 2, duration
-};
-
-struct AnimaEntry {
-    std::string name, kind;
-    int values[3] = {0, 0, 0};
-    std::vector<FrameEntry> frames;
-};
-
-struct Manifest {
-    float data[6] = {0.5f, 0.8f, 0, 0, 0, 0};
-    std::string names[3];
-    bool hasName[3] = {false, false, false};
-    int textureCount = 0;
-    bool hasPicture[2] = {false, false};
-    TextureEntry pictures[2];
-    std::vector<TextureEntry> textures;
-    std::vector<AnimaEntry> animations;
-};
-
-void Floats(const char* text, float* out, int count) {
-    char* end = nullptr;
-    for (int i = 0; i < count; ++i) {
-        out[i] = strtof(text, &end);
-        text = end;
-    }
-}
-
-bool ParseManifest(const std::string& path, Manifest& m, std::string& reason) {
-    ConfigFile file;
-    if (file.Open(path.c_str()) != Ok) {
-        reason = "cannot open " + path;
-        return false;
-    }
-    std::string section;
-    TokenKind kind;
-    char* text = nullptr;
-    char* value = nullptr;
-    TextureEntry* texture = nullptr;
-    while (file.NextToken(&kind, &text, &value) == Ok) {
-        if (kind == Section) {
-            section = text;
-            texture = nullptr;
-            if (section == "[pictureA]" || section == "[pictureB]") {
-                int which = section == "[pictureA]" ? 0 : 1;
-                m.hasPicture[which] = true;
-                texture = &m.pictures[which];
-            } else if (section == "[textura]") {
-                m.textures.emplace_back();
-                texture = &m.textures.back();
-            } else if (section == "[anima]") {
-                m.animations.emplace_back();
-            } else if (section == "[frame]") {
-                if (m.animations.empty()) {
-                    reason = "a [frame] before any [anima]";
-                    delete[] text;
-                    return false;
-                }
-                m.animations.back().frames.emplace_back();
-            }
-        } else if (kind == Entry) {
-            std::string key = text;
-            if (section == "[bicho]") {
-                const char* keys[] = {"x", "y", "velocityX", "velocityY", "extraA", "extraB"};
-                for (int i = 0; i < 6; ++i)
-                    if (key == keys[i]) m.data[i] = strtof(value, nullptr);
-                const char* nameKeys[] = {"name", "name2", "name3"};
-                for (int i = 0; i < 3; ++i)
-                    if (key == nameKeys[i]) {
-                        m.names[i] = value;
-                        m.hasName[i] = true;
-                    }
-                if (key == "textureCount") m.textureCount = atoi(value);
-            } else if (texture) {
-                if (key == "file") texture->file = value;
-                if (key == "name") texture->name = value;
-                if (key == "handle") texture->handle = atoi(value);
-                if (key == "flag") texture->flag = atoi(value);
-            } else if (section == "[anima]") {
-                AnimaEntry& a = m.animations.back();
-                if (key == "name") a.name = value;
-                if (key == "kind") a.kind = value;
-                if (key == "values")
-                    sscanf(value, "%d %d %d", &a.values[0], &a.values[1], &a.values[2]);
-            } else if (section == "[frame]") {
-                FrameEntry& f = m.animations.back().frames.back();
-                if (key == "texture") f.texture = atoi(value);
-                if (key == "anchor") Floats(value, f.v, 2);
-                if (key == "sprite") Floats(value, f.v + 2, 4);
-                if (key == "body") Floats(value, f.v + 6, 4);
-                if (key == "hit") Floats(value, f.v + 10, 4);
-                if (key == "hot") Floats(value, f.v + 14, 2);
-                if (key == "duration") Floats(value, f.v + 16, 1);
-            }
-        }
-        delete[] text;
-    }
-    return true;
-}
-
-// Recreates every texture under its own handle: the headless renderer hands
-// out the lowest free handle from 1, so gaps are filled with stand-ins that
-// no frame uses (they show as -1 in the table, as in the original).
-bool MakeTextures(Renderer* r, const std::string& folder, const Manifest& m, std::string& reason) {
-    std::vector<const TextureEntry*> byHandle(static_cast<size_t>(m.textureCount > 1 ? m.textureCount : 1),
-                                              nullptr);
-    std::vector<const TextureEntry*> all;
-    for (const TextureEntry& t : m.textures) all.push_back(&t);
-    for (int i = 0; i < 2; ++i)
-        if (m.hasPicture[i]) all.push_back(&m.pictures[i]);
-    for (const TextureEntry* t : all) {
-        if (t->handle < 1 || t->handle >= 1 << 20) {
-            reason = "texture handle " + std::to_string(t->handle) + " cannot be recreated";
-            return false;
-        }
-        if (static_cast<size_t>(t->handle) >= byHandle.size()) byHandle.resize(t->handle + 1, nullptr);
-        byHandle[t->handle] = t;
-        if (t->flag != 0)
-            fprintf(stderr, "qvl: texture flag %d of %s is not kept (the renderer sets 0)\n",
-                    t->flag, t->file.c_str());
-    }
-    const unsigned char standIn[3] = {255, 0, 255};
-    for (size_t h = 1; h < byHandle.size(); ++h) {
-        TextureHandle made;
-        if (byHandle[h]) {
-            BmpImage image;
-            if (!ReadBmp(folder + "/" + byHandle[h]->file, image, reason)) return false;
-            made = r->CreateTexture(image.pixels.data(), image.width, image.height,
-                                    image.bytesPerPixel, byHandle[h]->name.c_str());
-        } else {
-            made = r->CreateTexture(standIn, 1, 1, 3, "");
-        }
-        if (made != h) {
-            reason = "the renderer gave handle " + std::to_string(made) + " for " + std::to_string(h);
-            return false;
-        }
-    }
-    return true;
-}
-
-}  // namespace
-
 int RunBuild(const std::string& folder, const char* path) {
-    Manifest m;
+    QvlManifest m;
     std::string reason;
-    if (!ParseManifest(folder + "/" + kManifestName, m, reason)) {
+    if (!ParseQvlManifest(folder + "/" + kManifestName, m, reason)) {
         fprintf(stderr, "qvl: %s\n", reason.c_str());
         return 1;
     }
     Renderer* renderer = LoadHeadless();
     if (!renderer) return 2;
-    if (!MakeTextures(renderer, folder, m, reason)) {
-        fprintf(stderr, "qvl: %s\n", reason.c_str());
-        return 1;
-    }
-    Bicho* c = CreateBicho();
-    c->Init(nullptr, renderer, nullptr, nullptr, nullptr, nullptr);
-    float* fields[] = {&c->x, &c->y, &c->velocityX, &c->velocityY, &c->extraA, &c->extraB};
-    for (int i = 0; i < 6; ++i) *fields[i] = m.data[i];
-    if (m.hasName[0]) c->SetName(m.names[0].c_str());
-    if (m.hasName[1]) c->SetName2(m.names[1].c_str());
-    if (m.hasName[2]) c->SetName3(m.names[2].c_str());
-    if (m.hasPicture[0]) c->SetPictureA(static_cast<TextureHandle>(m.pictures[0].handle));
-    if (m.hasPicture[1]) c->SetPictureB(static_cast<TextureHandle>(m.pictures[1].handle));
-    int result = 0;
-    for (const AnimaEntry& a : m.animations) {
-        if (c->AddAnimation(a.values[0], a.values[1], a.values[2], a.kind.c_str(),
-                            a.name.c_str()) != 0) {
-            fprintf(stderr, "qvl: animation \"%s\" appears twice\n", a.name.c_str());
-            result = 1;
-            continue;
-        }
-        for (const FrameEntry& f : a.frames) {
-            const float* v = f.v;
-            c->AddFrame(v[0], v[1], f.texture, v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9],
-                        v[10], v[11], v[12], v[13], v[14], v[15], v[16]);
-        }
-    }
-    if (c->Save(path) != 0) {
-        fprintf(stderr, "qvl: cannot write %s\n", path);
-        result = 2;
-    }
-    c->Release();
-    DestroyBicho(c);
+    auto bmpFiles = [&folder](const QvlTextureEntry& entry, BmpImage& image, std::string& why) {
+        return ReadBmp(folder + "/" + entry.file, image, why);
+    };
+    int result = BuildQvl(renderer, m, bmpFiles, path, reason);
+    if (result != 0) fprintf(stderr, "qvl: %s\n", reason.c_str());
     return result;
 }
