@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, generates the game data and runs every test.
-set -euo pipefail
+# Installs what is missing, builds, generates the game data and runs every
+# test: the CTest suite, the unit tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and 60 s of fuzzing of the creature reader.
+# CORRALON_TEST_QUICK=1 runs the CTest suite only.
+set -uo pipefail
 top="$(cd "$(dirname "$0")" && pwd)"
-"$top/scripts/setup.sh"
+"$top/scripts/setup.sh" || exit 1
 export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
-ctest --test-dir "$top/build" --output-on-failure -j "$(nproc)" "$@"
+status=0
+ctest --test-dir "$top/build" --output-on-failure -j "$(nproc)" --timeout 300 "$@" || status=1
+if [ "${CORRALON_TEST_QUICK:-0}" != 1 ]; then
+  "$top/scripts/sanitized_tests.sh" || status=1
+  "$top/fuzz/run_creature_fuzz.sh" 60 || status=1
+fi
+exit $status

@@ -79,7 +79,7 @@ void ExpectSample(const Picture& p, bool keyed) {
 void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
     FILE* f = fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr);
-    fwrite(bytes.data(), 1, bytes.size(), f);
+    if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), f);
     fclose(f);
 }
 
