@@ -12,6 +12,7 @@ packages=(
   zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   libgtk-3-dev libcairo2-dev librsvg2-dev libfreetype-dev libvorbis-dev
   fonts-dejavu-core xvfb xauth xdotool
+  clang libclang-rt-14-dev
 )
 
 missing=()
