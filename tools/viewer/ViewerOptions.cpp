@@ -9,6 +9,14 @@ bool ParseViewerOptions(int argc, char** argv, ViewerOptions* options, std::stri
         const char* arg = argv[i];
         if (strcmp(arg, "--boxes") == 0) {
             options->boxes = true;
+        } else if (strcmp(arg, "--spar") == 0) {
+            if (i + 2 >= argc) {
+                *error = "--spar needs two creature files";
+                return false;
+            }
+            options->spar = true;
+            options->sparPaths[0] = argv[++i];
+            options->sparPaths[1] = argv[++i];
         } else if (strcmp(arg, "--renderer") == 0 || strcmp(arg, "--frames") == 0) {
             if (i + 1 >= argc) {
                 *error = std::string(arg) + " needs a value";
@@ -37,7 +45,11 @@ bool ParseViewerOptions(int argc, char** argv, ViewerOptions* options, std::stri
             return false;
         }
     }
-    if (options->creaturePath.empty()) {
+    if (options->spar && !options->creaturePath.empty()) {
+        *error = "--spar takes no other creature file";
+        return false;
+    }
+    if (!options->spar && options->creaturePath.empty()) {
         *error = "no creature file";
         return false;
     }

@@ -12,6 +12,7 @@
 #include "platform/Renderer.h"
 #include "tools/viewer/FileWatch.h"
 #include "tools/viewer/Playback.h"
+#include "tools/viewer/SparringRun.h"
 #include "tools/viewer/ViewerCreature.h"
 #include "tools/viewer/ViewerKeys.h"
 #include "tools/viewer/ViewerOptions.h"
@@ -50,7 +51,8 @@ int main(int argc, char** argv) {
     ViewerOptions options;
     std::string error;
     if (!ParseViewerOptions(argc, argv, &options, &error)) {
-        fprintf(stderr, "viewer: %s\nusage: viewer [--renderer NAME] [--frames N] [--boxes] FILE\n",
+        fprintf(stderr, "viewer: %s\nusage: viewer [--renderer NAME] [--frames N] [--boxes] FILE\n"
+                "       viewer [--renderer NAME] [--frames N] --spar FILE1 FILE2\n",
                 error.c_str());
         return 2;
     }
@@ -64,6 +66,12 @@ int main(int argc, char** argv) {
     SDL_InitSubSystem(SDL_INIT_EVENTS);
     renderer->SetClearColor(0.15f, 0.15f, 0.2f, 1.0f);
     renderer->SetFontTexture(renderer->LoadTextureKeyed("bmp\\fuenteZeltor.bmp", 0, 255, 0));
+    if (options.spar) {
+        const int status = RunSparring(renderer, window, options);
+        renderer->ReleaseFont();
+        renderer->Shutdown();
+        return status;
+    }
 
     GameSettings settings;
     Particulas particles;
