@@ -1,0 +1,57 @@
+// The creature files of the game folder with their behaviour libraries, once
+// the data generator has made them.
+#include <gtest/gtest.h>
+
+#include "tests/actions/ActionTestSupport.h"
+
+namespace {
+
+const std::string kGame = CORRALON_GAME_DIR "/";
+
+bool Present(const std::string& relative) { return TestFolder::Exists(kGame + relative); }
+
+bool LogMentions(const char* text) {
+    return TestFolder::Read("logs/log.txt").find(text) != std::string::npos;
+}
+
+class GameFighters : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(GameFighters, HasEveryMoveAndItsPunchesLand) {
+    const std::string file = std::string("Bichos/") + GetParam() + ".qvl";
+    if (!Present(file)) GTEST_SKIP() << file << " not generated yet";
+    Arena arena;
+    Bicho* fighter = arena.Load(kGame + file, 0.5f);
+    Bicho* frog = arena.Load(kGame + "Bichos/rana.qvl", 0.8f);
+    fighter->SetOpponent(frog);
+    frog->SetOpponent(fighter);
+    frog->SetFacing(-1);
+    EXPECT_FALSE(LogMentions("falta la animacion")) << TestFolder::Read("logs/log.txt");
+    EXPECT_FALSE(LogMentions("No se ha podido cargar"));
+    EXPECT_EQ("ANI_BASE1", Current(fighter));
+    for (int i = 0; i < 300 && frog->GetLife() == 10.0f; ++i) {
+        fighter->Update(i % 2 ? 0x20 : 0x8, 0.02f);
+        frog->Update(0, 0.02f);
+    }
+    EXPECT_LT(frog->GetLife(), 10.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bichos, GameFighters,
+                         ::testing::Values("rana", "brocanto", "truvaldino"));
+
+TEST(GameActors, TheFlyAndTheFlowerOfTheFarmPlay) {
+    if (!Present("fondos/granja/mosca.qvl") || !Present("fondos/granja/flor.qvl"))
+        GTEST_SKIP() << "farm actors not generated yet";
+    Arena arena;
+    Bicho* fly = arena.Load(kGame + "fondos/granja/mosca.qvl", 0.5f);
+    Bicho* flower = arena.Load(kGame + "fondos/granja/flor.qvl", 0.2f);
+    EXPECT_FALSE(LogMentions("falta la animacion")) << TestFolder::Read("logs/log.txt");
+    EXPECT_FALSE(LogMentions("No se ha podido cargar"));
+    for (int i = 0; i < 60; ++i) {
+        fly->UpdateAlone(0, 0.02f);
+        flower->UpdateAlone(0, 0.02f);
+    }
+    EXPECT_EQ("ANI_BASE1", Current(fly));
+    EXPECT_EQ("ANI_BASE1", Current(flower));
+}
+
+}  // namespace
