@@ -38,12 +38,22 @@ TEST_P(GameFighters, HasEveryMoveAndItsPunchesLand) {
 INSTANTIATE_TEST_SUITE_P(Bichos, GameFighters,
                          ::testing::Values("rana", "brocanto", "truvaldino"));
 
+// The farm's actors live in the stage folder or among the creatures.
+std::string ActorFile(const char* name) {
+    for (const char* folder : {"fondos/granja/", "Bichos/"}) {
+        const std::string file = std::string(folder) + name + ".qvl";
+        if (Present(file)) return kGame + file;
+    }
+    return std::string();
+}
+
 TEST(GameActors, TheFlyAndTheFlowerOfTheFarmPlay) {
-    if (!Present("fondos/granja/mosca.qvl") || !Present("fondos/granja/flor.qvl"))
-        GTEST_SKIP() << "farm actors not generated yet";
+    const std::string flyFile = ActorFile("mosca");
+    const std::string flowerFile = ActorFile("flor");
+    if (flyFile.empty() || flowerFile.empty()) GTEST_SKIP() << "farm actors not generated yet";
     Arena arena;
-    Bicho* fly = arena.Load(kGame + "fondos/granja/mosca.qvl", 0.5f);
-    Bicho* flower = arena.Load(kGame + "fondos/granja/flor.qvl", 0.2f);
+    Bicho* fly = arena.Load(flyFile, 0.5f);
+    Bicho* flower = arena.Load(flowerFile, 0.2f);
     EXPECT_FALSE(LogMentions("falta la animacion")) << TestFolder::Read("logs/log.txt");
     EXPECT_FALSE(LogMentions("No se ha podido cargar"));
     for (int i = 0; i < 60; ++i) {
