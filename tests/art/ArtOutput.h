@@ -1,0 +1,25 @@
+#pragma once
+// One generator run into a temporary folder, shared by the tests of this
+// program, and its pictures read back through the renderers' own loader.
+#include <string>
+
+#include "plugins/renderer_common/Picture.h"
+
+// Exit status of `corralon-datagen <folder>`.
+int RunGenerator(const std::string& folder);
+
+// The folder of one successful run (made on first use), or empty.
+const std::string& ArtFolder();
+
+// `name` as the game writes it ("bmp\\star.bmp"), loaded with LoadPicture.
+// Keyed pictures get alpha 0 at the key.
+bool LoadArt(const std::string& name, bool keyed, Picture* picture, int keyR = 255,
+             int keyG = 0, int keyB = 255);
+
+inline const unsigned char* PixelOf(const Picture& p, int x, int y) {
+    return &p.pixels[(static_cast<size_t>(y) * p.width + x) * p.bytesPerPixel];
+}
+inline bool Covered(const Picture& p, int x, int y) { return PixelOf(p, x, y)[3] != 0; }
+
+// Covered pixels inside the rectangle [x0, x1) x [y0, y1).
+int CoveredIn(const Picture& p, int x0, int y0, int x1, int y1);
