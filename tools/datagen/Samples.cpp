@@ -78,18 +78,19 @@ std::vector<int16_t> MakeSwish() {
 }
 
 std::vector<int16_t> MakeThump() {
-    // A sine falling from 150 Hz to 45 Hz with a fast decay and a soft click.
+    // A sine falling from 220 Hz to 70 Hz with a fast decay and a bright
+    // click: a cartoon bonk that still cuts through the stage tune's kick.
     const int n = kSampleRate * 28 / 100;
     std::vector<double> wave(n);
     Noise noise;
     double phase = 0.0, smooth = 0.0;
     for (int i = 0; i < n; ++i) {
         double t = double(i) / kSampleRate;
-        double freq = 45.0 + 105.0 * std::exp(-t * 18.0);
+        double freq = 70.0 + 150.0 * std::exp(-t * 25.0);
         phase += 2.0 * kPi * freq / kSampleRate;
-        smooth += 0.2 * (noise.Next() - smooth);
-        double body = std::sin(phase) * std::exp(-t * 11.0);
-        double click = smooth * std::exp(-t * 90.0) * 0.6;
+        smooth += 0.4 * (noise.Next() - smooth);
+        double body = std::sin(phase) * std::exp(-t * 14.0);
+        double click = smooth * std::exp(-t * 120.0) * 0.7;
         wave[i] = body + click;
     }
     Fade(&wave, 32, 512);
