@@ -1,0 +1,47 @@
+#include "tools/datagen/creatures/CreatureBuild.h"
+
+#include "platform/Library.h"
+#include "platform/Renderer.h"
+#include "tools/datagen/creatures/SvgCells.h"
+#include "tools/qvl/QvlManifest.h"
+
+Renderer* LoadHeadlessRenderer(const std::string& gameFolder, std::string& reason) {
+    std::string path = gameFolder + "/Headless.dll";
+    void* library = PlatformLoadLibrary(path.c_str());
+    auto create = library ? reinterpret_cast<CreateRendererInstanceFn>(
+                                PlatformGetSymbol(library, "CreateRendererInstance"))
+                          : nullptr;
+    Renderer* renderer = create ? create() : nullptr;
+    if (!renderer) reason = "cannot load the headless renderer " + path + ": " + PlatformLibraryError();
+    return renderer;
+}
+
+std::string GamePath(const OutputFolder& out, const char* gameFile) {
+    std::string path = out.root() + "/" + gameFile;
+    for (char& c : path)
+        if (c == '\\') c = '/';
+    return path;
+}
+
+bool BuildCreature(Renderer* renderer, const DataSources& sources, const CreatureSource& creature,
+                   const OutputFolder& out, std::string& reason) {
+    std::string folder = sources.Path(std::string("creatures/") + creature.folder);
+    QvlManifest manifest;
+    if (!ParseQvlManifest(folder + "/manifest.txt", manifest, reason)) return false;
+    SvgSheets sheets(folder);
+    auto draw = [&sheets](const QvlTextureEntry& entry, BmpImage& image, std::string& why) {
+        RgbaPicture picture;
+        if (!sheets.Cell(entry.file, picture, why)) return false;
+        image.width = picture.width;
+        image.height = picture.height;
+        image.bytesPerPixel = 4;
+        image.pixels = std::move(picture.rgba);
+        return true;
+    };
+    std::string path = GamePath(out, creature.gameFile);
+    if (BuildQvl(renderer, manifest, draw, path.c_str(), reason) != 0) {
+        reason = std::string(creature.folder) + ": " + reason;
+        return false;
+    }
+    return true;
+}
