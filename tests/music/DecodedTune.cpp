@@ -55,18 +55,16 @@ DecodedTune Decode(OggVorbis_File* file) {
     return tune;
 }
 
-double ChangeRms(const std::vector<float>& s, size_t window, int order) {
+// RMS of the first (order 1) or second (order 2) differences over the
+// whole loop, read round the seam, leaving out the differences that span it.
+double ChangeRms(const std::vector<float>& s, int order) {
     const size_t n = s.size();
     double sum = 0.0;
-    size_t count = 0;
-    auto at = [&](long i) { return double(s[(i % long(n) + long(n)) % long(n)]); };
-    for (long i = -long(window); i <= long(window); ++i) {
-        if (i >= -1 && i <= 1) continue;  // the seam itself is what is measured
-        double d = order == 1 ? at(i) - at(i - 1) : at(i) - 2.0 * at(i - 1) + at(i - 2);
+    for (size_t i = 2; i < n; ++i) {
+        double d = order == 1 ? double(s[i]) - s[i - 1] : double(s[i]) - 2.0 * s[i - 1] + s[i - 2];
         sum += d * d;
-        ++count;
     }
-    return std::sqrt(sum / count);
+    return std::sqrt(sum / double(n - 2));
 }
 
 }  // namespace
@@ -112,16 +110,16 @@ double Peak(const std::vector<float>& s) {
     return peak;
 }
 
-double SeamJumpRatio(const std::vector<float>& s, size_t window) {
-    if (s.size() < 4 * window) return 0.0;
+double SeamJumpRatio(const std::vector<float>& s) {
+    if (s.size() < 16) return 0.0;
     double jump = std::fabs(double(s.front()) - s.back());
-    return jump / std::max(ChangeRms(s, window, 1), 1e-9);
+    return jump / std::max(ChangeRms(s, 1), 1e-9);
 }
 
-double SeamSlopeRatio(const std::vector<float>& s, size_t window) {
-    if (s.size() < 4 * window) return 0.0;
+double SeamSlopeRatio(const std::vector<float>& s) {
+    if (s.size() < 16) return 0.0;
     const size_t n = s.size();
     double before = std::fabs(double(s[0]) - 2.0 * s[n - 1] + s[n - 2]);
     double after = std::fabs(double(s[1]) - 2.0 * s[0] + s[n - 1]);
-    return std::max(before, after) / std::max(ChangeRms(s, window, 2), 1e-9);
+    return std::max(before, after) / std::max(ChangeRms(s, 2), 1e-9);
 }

@@ -19,9 +19,8 @@ double Rms(const std::vector<float>& samples);
 double Peak(const std::vector<float>& samples);
 
 // How far the jump from the last sample to the first stands out from the
-// sample-to-sample changes around it: the jump divided by the RMS of the
-// changes within `window` samples on either side of the seam. A seamless
-// loop scores like any other sample (around 1); a cut scores far higher.
-double SeamJumpRatio(const std::vector<float>& samples, size_t window);
+// tune's typical sample-to-sample change (the RMS of all the others). A
+// seamless loop scores about 1 or less; a cut scores far higher.
+double SeamJumpRatio(const std::vector<float>& samples);
 // The same for the change of slope (second difference) across the seam.
-double SeamSlopeRatio(const std::vector<float>& samples, size_t window);
+double SeamSlopeRatio(const std::vector<float>& samples);

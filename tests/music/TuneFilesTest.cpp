@@ -45,10 +45,11 @@ TEST(TuneFilesTest, EveryTuneIsALoudSeamlessLoopThatNeverClips) {
         for (const std::vector<float>* side : {&tune.left, &tune.right}) {
             EXPECT_GT(Rms(*side), 0.06);   // about -24 dBFS: clearly heard
             EXPECT_LT(Peak(*side), 0.9);  // rounded off well below full scale: room for the effects
-            // Any point inside these tunes measures up to about 4 (Vorbis adds
-            // a little noise at the ends); a cut measures 7 and more.
-            EXPECT_LT(SeamJumpRatio(*side, 441), 5.0);
-            EXPECT_LT(SeamSlopeRatio(*side, 441), 5.0);
+            // Measured at any point inside these tunes, the two ratios reach
+            // about 4 and 5 (Vorbis adds a little noise at the ends); a cut
+            // usually measures far more.
+            EXPECT_LT(SeamJumpRatio(*side), 5.0);
+            EXPECT_LT(SeamSlopeRatio(*side), 6.0);
         }
         // No silent stretch: every second of the loop carries music.
         for (size_t at = 0; at + 44100 <= tune.left.size(); at += 44100) {

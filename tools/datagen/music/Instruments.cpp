@@ -126,7 +126,7 @@ void RenderDrum(const Voice& v, int rate, float* out, int n) {
             case kKick: {
                 double f = 48.0 + 120.0 * std::exp(-t / 0.03);
                 phase += f / rate;
-                x = SineCycles(phase) * std::exp(-t / 0.2) + 0.35 * noise.Next() * std::exp(-t / 0.002);
+                x = 0.8 * SineCycles(phase) * std::exp(-t / 0.2) + 0.35 * noise.Next() * std::exp(-t / 0.002);
                 break;
             }
             case kSnare: {
@@ -238,7 +238,7 @@ void RenderVoice(const Voice& v, int rate, std::vector<float>* left, std::vector
             case InstrumentKind::kBass: {
                 phase += step;
                 double index = 1.6 * medium.Next() + 0.6;
-                x = 0.6 * (Fm(phase, phase, index) + 0.5 * SineCycles(phase)) * Attack(t, 0.003) *
+                x = 0.6 * (Fm(phase, phase, index) + 0.25 * SineCycles(phase)) * Attack(t, 0.003) *
                     (0.7 + 0.3 * slow.Next());
                 break;
             }

@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr double kLeadInSeconds = 0.03;
+
 StereoLoop Silence(size_t n) {
     StereoLoop loop;
     loop.left.assign(n, 0.0f);
@@ -41,6 +43,9 @@ StereoLoop RenderScore(const Score& score, int rate) {
     const size_t length = static_cast<size_t>(std::llround(score.Seconds() * rate));
     if (length == 0) return StereoLoop();
     StereoLoop dry = Silence(length), echo = Silence(length), reverb = Silence(length);
+    // The loop starts a moment before its first beat, so the seam falls in
+    // what rings on from the end rather than on the first notes' attack.
+    const size_t leadIn = static_cast<size_t>(kLeadInSeconds * rate);
     std::vector<float> left, right;
     for (size_t t = 0; t < score.tracks.size(); ++t) {
         const Track& track = score.tracks[t];
@@ -60,7 +65,7 @@ StereoLoop RenderScore(const Score& score, int rate) {
             voice.seconds = note.length * stepSeconds;
             voice.seed = NoteSeed(t, i);
             RenderVoice(voice, rate, &left, &right);
-            const size_t start = static_cast<size_t>(std::llround(step * stepSeconds * rate));
+            const size_t start = static_cast<size_t>(std::llround(step * stepSeconds * rate)) + leadIn;
             AddWrapped(left, right, start, volume * panL, volume * panR, &dry);
             if (instrument.echo > 0.0) {
                 float send = static_cast<float>(instrument.echo) * volume;
