@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -10,6 +12,33 @@
 #include "platform/Library.h"
 
 namespace {
+
+// Each test process works in a folder of its own, so tests run in parallel
+// never write the same creature file; the test behaviour library sits
+// beside the files as the game expects.
+class PrivateFolder : public ::testing::Environment {
+public:
+    void SetUp() override {
+        char pattern[] = "/tmp/corralon-creature-XXXXXX";
+        if (!mkdtemp(pattern)) return;
+        folder_ = pattern;
+        if (symlink(CORRALON_TEST_BIN_DIR "/prueba.so", (folder_ + "/prueba.so").c_str()) != 0 ||
+            chdir(folder_.c_str()) != 0)
+            ADD_FAILURE() << "cannot prepare " << folder_;
+    }
+    void TearDown() override {
+        if (folder_.empty()) return;
+        if (chdir(CORRALON_TEST_BIN_DIR) != 0) return;
+        std::string command = "rm -rf '" + folder_ + "'";
+        if (system(command.c_str()) != 0) ADD_FAILURE() << "cannot remove " << folder_;
+    }
+
+private:
+    std::string folder_;
+};
+
+const ::testing::Environment* const privateFolder =
+    ::testing::AddGlobalTestEnvironment(new PrivateFolder);
 
 struct Headless {
     Renderer* renderer = nullptr;
