@@ -1,20 +1,18 @@
 #pragma once
-// The creatures the game ships: their source folder under data/creatures,
-// the creature file in the game folder and the behaviour library the file's
-// "dll" name must reach (chicks fight with the frog's behaviour).
+// The creatures the game ships: their source folder under data/creatures
+// and the creature file in the game folder. The build puts each one's
+// behaviour library beside it (plugins/actions).
 struct CreatureSource {
-    const char* folder;      // data/creatures/<folder>/manifest.txt and its sheet
-    const char* gameFile;    // written the game's way
-    const char* linkName;    // Bichos/<linkName>: where the game looks for the behaviour
-    const char* behaviour;   // the behaviour plug-in in the game folder
+    const char* folder;    // data/creatures/<folder>/manifest.txt and its sheet
+    const char* gameFile;  // written the game's way
 };
 
 inline constexpr CreatureSource kCreatures[] = {
-    {"rana", "Bichos\\rana.qvl", "rana.so", "Rana.so"},
-    {"brocanto", "Bichos\\brocanto.qvl", "brocanto.so", "Rana.so"},
-    {"truvaldino", "Bichos\\truvaldino.qvl", "truvaldino.so", "Rana.so"},
-    {"mosca", "Bichos\\mosca.qvl", "mosca.so", "mosca.so"},
-    {"flor", "Bichos\\flor.qvl", "flor.so", "flor.so"},
+    {"rana", "Bichos\\rana.qvl"},
+    {"brocanto", "Bichos\\brocanto.qvl"},
+    {"truvaldino", "Bichos\\truvaldino.qvl"},
+    {"mosca", "Bichos\\mosca.qvl"},
+    {"flor", "Bichos\\flor.qvl"},
 };
 
 // Text files copied as they stand from data/creatures.

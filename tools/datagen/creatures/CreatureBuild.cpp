@@ -1,13 +1,36 @@
 #include "tools/datagen/creatures/CreatureBuild.h"
 
+#include <unistd.h>
+
 #include "platform/Library.h"
 #include "platform/Renderer.h"
 #include "tools/datagen/creatures/SvgCells.h"
 #include "tools/qvl/QvlManifest.h"
 
+namespace {
+
+// The folder the generator was built into: the game folder with its plug-ins.
+std::string ProgramFolder() {
+    char path[4096];
+    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) return ".";
+    path[n] = '\0';
+    std::string folder(path);
+    size_t slash = folder.rfind('/');
+    return slash == std::string::npos ? "." : folder.substr(0, slash);
+}
+
+}  // namespace
+
 Renderer* LoadHeadlessRenderer(const std::string& gameFolder, std::string& reason) {
+    // The output folder may be a fresh one without plug-ins: then the one
+    // beside the generator serves.
     std::string path = gameFolder + "/Headless.dll";
     void* library = PlatformLoadLibrary(path.c_str());
+    if (!library) {
+        path = ProgramFolder() + "/Headless.dll";
+        library = PlatformLoadLibrary(path.c_str());
+    }
     auto create = library ? reinterpret_cast<CreateRendererInstanceFn>(
                                 PlatformGetSymbol(library, "CreateRendererInstance"))
                           : nullptr;

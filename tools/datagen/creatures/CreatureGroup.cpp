@@ -33,27 +33,6 @@ bool CopyText(const DataSources& sources, const OutputFolder& out, const CopiedT
     return !failed && out.Write(text.gameFile, bytes);
 }
 
-// The game finds a creature's behaviour beside its file, by the file's name.
-// A link, not a copy: the plug-ins may be built after the data, and a link
-// always reaches the current one. A real file someone put there is kept.
-bool LinkBehaviour(const OutputFolder& out, const CreatureSource& creature) {
-    std::string link = out.root() + "/Bichos/" + creature.linkName;
-    std::string target = std::string("../") + creature.behaviour;
-    struct stat info;
-    if (lstat(link.c_str(), &info) == 0) {
-        if (!S_ISLNK(info.st_mode)) return true;
-        char current[512];
-        ssize_t n = readlink(link.c_str(), current, sizeof current - 1);
-        if (n >= 0 && std::string(current, static_cast<size_t>(n)) == target) return true;
-        unlink(link.c_str());
-    }
-    if (symlink(target.c_str(), link.c_str()) != 0) {
-        fprintf(stderr, "corralon-datagen: cannot link %s: %s\n", link.c_str(), strerror(errno));
-        return false;
-    }
-    return true;
-}
-
 // Stage pictures are opaque 24-bit: whatever the sheet leaves open shows sky.
 bool WriteStagePicture(const DataSources& sources, const OutputFolder& out) {
     SvgSheet sheet;
@@ -90,7 +69,6 @@ bool WriteCreatures(const OutputFolder& out, const DataSources& sources) {
             ok = false;
             continue;
         }
-        ok = LinkBehaviour(out, creature) && ok;
     }
     return ok;
 }
