@@ -8,6 +8,17 @@
 
 typedef uint32_t InputFlags;
 
+// GetInput mirrors left and right for a fighter facing -1, so that 0x8 is
+// "forward" while special moves are recognised. Creature behaviours read
+// 0x4 and 0x8 as screen directions (left, right); this turns a human's flags
+// back to screen directions before they reach a creature, so the left key
+// walks left whichever way the fighter faces.
+inline InputFlags ScreenDirections(InputFlags flags, int facing) {
+    const InputFlags sides = flags & 0xCu;
+    if (facing == -1 && (sides == 0x4u || sides == 0x8u)) flags ^= 0xCu;
+    return flags;
+}
+
 class Teclado {
 public:
     virtual int Init(WindowHandle window, InstanceHandle instance) = 0;

@@ -87,7 +87,8 @@ void Sparring::Frame(float measured) {
     keyboard_->Poll();
     // Both players are asked every frame; a decided round takes no input.
     int flags[2] = {
-        static_cast<int>(keyboard_->GetInput(0, fighters_[0]->GetFacing(), dt)),
+        static_cast<int>(ScreenDirections(keyboard_->GetInput(0, fighters_[0]->GetFacing(), dt),
+                                          fighters_[0]->GetFacing())),
         fighters_[1]->Think(dt),
     };
     if (Winner()) flags[0] = flags[1] = 0;
