@@ -9,7 +9,7 @@ const float kDt = 0.1f;
 
 TEST(Fly, WithoutAnOpponentItStaysWhereItIs) {
     Arena arena;
-    InstallBehaviour("fondos/granja/mosca.so", "mosca.so");
+    InstallBehaviour("Bichos/mosca.so", "mosca.so");
     WriteCreature("mosca.qvl", {{"ANI_BASE1", 2, 0.05f}});
     Bicho* fly = arena.Load("mosca.qvl", 0.7f);
     fly->SetY(0.3f);
@@ -21,7 +21,7 @@ TEST(Fly, WithoutAnOpponentItStaysWhereItIs) {
 
 TEST(Fly, FollowsItsFighterAndLeavesUpwardsWhenItHasLost) {
     Arena arena;
-    InstallBehaviour("fondos/granja/mosca.so", "mosca.so");
+    InstallBehaviour("Bichos/mosca.so", "mosca.so");
     WriteCreature("mosca.qvl", {{"ANI_BASE1", 2, 0.05f}});
     WriteCreature("dummy.qvl", FrogAnimations());
     Bicho* fly = arena.Load("mosca.qvl", 0.0f);
@@ -50,7 +50,7 @@ TEST(Fly, FollowsItsFighterAndLeavesUpwardsWhenItHasLost) {
 
 TEST(Fly, ResetCentresItAUnitAboveWhereItIs) {
     Arena arena;
-    InstallBehaviour("fondos/granja/mosca.so", "mosca.so");
+    InstallBehaviour("Bichos/mosca.so", "mosca.so");
     WriteCreature("mosca.qvl", {{"ANI_BASE1", 2, 0.05f}});
     WriteCreature("dummy.qvl", FrogAnimations());
     Bicho* fly = arena.Load("mosca.qvl", 0.4f);
@@ -66,7 +66,7 @@ TEST(Fly, ResetCentresItAUnitAboveWhereItIs) {
 class Flower : public ::testing::Test {
 protected:
     void SetUp() override {
-        InstallBehaviour("fondos/granja/flor.so", "flor.so");
+        InstallBehaviour("Bichos/flor.so", "flor.so");
         WriteCreature("flor.qvl", {{"ANI_BASE1", 2, 0.1f},
                                    {"ANI_LOSEFULL", 3, 0.1f},
                                    {"ANI_WINFULL", 2, 0.1f}});
