@@ -1,24 +1,29 @@
 #include "platform/Clock.h"
 
-#include <time.h>
+#include <chrono>
+
+namespace {
+// The steady clock counts from an arbitrary start that does not move, like
+// the system's up-time.
+int64_t SteadyNanoseconds() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+}  // namespace
 
 uint32_t PlatformTickCount() {
-    struct timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    uint64_t ms = static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
-    return static_cast<uint32_t>(ms);
+    return static_cast<uint32_t>(static_cast<uint64_t>(SteadyNanoseconds()) / 1000000u);
 }
 
 bool PlatformQueryPerformanceFrequency(int64_t* frequency) {
     if (!frequency) return false;
-    *frequency = 1000000000;  // CLOCK_MONOTONIC in nanoseconds
+    *frequency = 1000000000;
     return true;
 }
 
 bool PlatformQueryPerformanceCounter(int64_t* count) {
     if (!count) return false;
-    struct timespec ts;
-    if (clock_gettime(CLOCK_MONOTONIC, &ts) != 0) return false;
-    *count = static_cast<int64_t>(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+    *count = SteadyNanoseconds();
     return true;
 }
