@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Renderer.h"
+#include "tests/NullRenderer.h"
 
 struct RecordedCall {
     std::string op;
@@ -15,7 +15,7 @@ struct RecordedCall {
     int triangles = 0;
 };
 
-class RecordingRenderer : public Renderer {
+class RecordingRenderer : public NullRenderer {
 public:
     std::vector<RecordedCall> calls;
     std::vector<std::string> released;  // paths of released textures, by handle
@@ -33,32 +33,13 @@ public:
         return 0;
     }
 
-    int Init(WindowHandle*, InstanceHandle) override { return 1; }
-    void Shutdown() override {}
-    void QueryView(float*, float*, float*) override {}
-    float GetViewScale() override { return 70.0f; }
-    void SetViewScale(float) override {}
-    void SetClearColor(float, float, float, float) override {}
     void SetOverlayMode(int enable, int blend) override {
         Add("SetOverlayMode", {static_cast<float>(enable), static_cast<float>(blend)});
     }
-    void SetRenderFlags(int, int) override {}
-    void Present() override {}
-    void SetArrowTexture(TextureHandle) override {}
-    void SetFontTexture(TextureHandle) override {}
-    void ReleaseFont() override {}
-    void DrawText(float, float, float, float, float, float, float, const char*, ...) override {}
-    void DrawTextCentered(float, float, float, float, float, float, float, const char*,
-                          ...) override {}
-    void DrawLine(float, float, float, float, float, float, float, float) override {}
-    void DrawFrame(float, float, float, float, float, float, float, float) override {}
-    void FillRect(float, float, float, float, float, float, float, float) override {}
     void DrawImage(float x, float y, float w, float h, TextureHandle texture, float r, float g,
                    float b, float a) override {
         Add("DrawImage", {x, y, w, h, r, g, b, a}, texture);
     }
-    void DrawImagePart(float, float, float, float, float, float, float, float, TextureHandle,
-                       float, float, float, float) override {}
     void DrawParticleBatch(const TriangleRecord* first) override {
         RecordedCall call;
         call.op = "DrawParticleBatch";
@@ -85,18 +66,6 @@ public:
         calls.back().args = {static_cast<float>(r), static_cast<float>(g), static_cast<float>(b)};
         return handle;
     }
-    TextureHandle CreateTexture(const unsigned char*, int, int, int, const char*) override {
-        return 0;
-    }
-    void GetTextureInfo(TextureHandle, int* height, int* width, int* bpp, const char** name,
-                        int* flag) override {
-        if (height) *height = 0;
-        if (width) *width = 0;
-        if (bpp) *bpp = 0;
-        if (name) *name = "";
-        if (flag) *flag = 0;
-    }
-    void GetTextureData(TextureHandle, unsigned char*) override {}
     int CountTextures() override { return static_cast<int>(loaded.size()) + 1; }
     void ReleaseTexture(TextureHandle texture) override {
         if (texture >= 1 && texture <= loaded.size()) released.push_back(loaded[texture - 1]);
