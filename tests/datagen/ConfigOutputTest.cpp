@@ -24,10 +24,14 @@ TEST(ConfigOutputTest, FilesReadBackToTheirValues) {
     ExpectValue("cfg\\musicacfg.txt", "[musica]", "menu", "sonido\\menu.ogg");
     ExpectValue("cfg\\musicacfg.txt", "[musica]", "seleccionados", "sonido\\seleccion.ogg");
     ExpectValue("cfg\\musicacfg.txt", "[musica]", "creditos", "sonido\\creditos.ogg");
+    ExpectValue("cfg\\krellin.txt", "[ventana]", "ancho", "800");
+    ExpectValue("cfg\\krellin.txt", "[ventana]", "alto", "600");
+    ExpectValue("cfg\\krellin.txt", "[ventana]", "pantallacompleta", "0");
+    ExpectValue("cfg\\krellin.txt", "[ventana]", "vsync", "0");
 }
 
 TEST(ConfigOutputTest, FilesStartWithACommentAndEndWithANewline) {
-    for (const char* file : {"motorcfg.txt", "sonidocfg.txt", "musicacfg.txt"}) {
+    for (const char* file : {"motorcfg.txt", "sonidocfg.txt", "musicacfg.txt", "krellin.txt"}) {
         SCOPED_TRACE(file);
         std::string text = ReadWhole(GeneratedFolder() + "/cfg/" + file);
         ASSERT_GT(text.size(), 2u);

@@ -23,12 +23,24 @@ const char kMusica[] =
     "seleccionados = sonido\\seleccion.ogg\n"
     "creditos = sonido\\creditos.ogg\n";
 
+// The OpenGL renderer's window; the defaults it also uses without the file.
+const char kKrellin[] =
+    "# Window of the OpenGL renderer (Krellin.dll): size in pixels, full screen\n"
+    "# (1) or window (0), wait for the screen's refresh (1) or not (0).\n"
+    "# Alt+Enter switches full screen while playing.\n"
+    "[ventana]\n"
+    "ancho = 800\n"
+    "alto = 600\n"
+    "pantallacompleta = 0\n"
+    "vsync = 0\n";
+
 }  // namespace
 
 bool WriteConfigFiles(const OutputFolder& out) {
     return out.Write("cfg\\motorcfg.txt", std::string(kMotor)) &&
            out.Write("cfg\\sonidocfg.txt", std::string(kSonido)) &&
-           out.Write("cfg\\musicacfg.txt", std::string(kMusica));
+           out.Write("cfg\\musicacfg.txt", std::string(kMusica)) &&
+           out.Write("cfg\\krellin.txt", std::string(kKrellin));
 }
 
 namespace {
