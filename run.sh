@@ -4,4 +4,7 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")" && pwd)"
 "$top/scripts/setup.sh"
 cd "$top/build/game"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${SDL_VIDEODRIVER:-}" ]; then
+  echo "No display found: the game will run without a visible window (Ctrl-C ends it)." >&2
+fi
 exec ./Corralon "$@"
