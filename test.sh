@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, generates the game data and runs every
-# test: the CTest suite, the unit tests again under AddressSanitizer and
+# test: the layer check of the includes, the CTest suite, the unit tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and 60 s of fuzzing of the creature reader.
 # CORRALON_TEST_QUICK=1 runs the CTest suite only.
 set -uo pipefail
@@ -8,6 +8,7 @@ top="$(cd "$(dirname "$0")" && pwd)"
 "$top/scripts/setup.sh" || exit 1
 export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
 status=0
+python3 "$top/scripts/check_layers.py" "$top" || status=1
 ctest --test-dir "$top/build" --output-on-failure -j "$(nproc)" --timeout 300 "$@" || status=1
 if [ "${CORRALON_TEST_QUICK:-0}" != 1 ]; then
   "$top/scripts/sanitized_tests.sh" || status=1

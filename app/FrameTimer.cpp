@@ -1,6 +1,6 @@
 #include "app/FrameTimer.h"
 
-#include "platform/Clock.h"
+#include "base/Clock.h"
 
 const CounterSource kPlatformCounter = {PlatformQueryPerformanceFrequency,
                                         PlatformQueryPerformanceCounter, PlatformTickCount};

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "app/DebugSwitch.h"
-#include "app/Log.h"
+#include "base/Log.h"
 #include "app/MusicNames.h"
 #include "app/RunFrame.h"
 #include "app/SavedOptions.h"
@@ -11,14 +11,14 @@
 #include "fight/GestionJuego.h"
 #include "fight/Particulas.h"
 #include "menus/MenuController.h"
-#include "platform/Clock.h"
+#include "base/Clock.h"
 #include "platform/Events.h"
-#include "platform/InputSession.h"
-#include "platform/Renderer.h"
+#include "input/InputSession.h"
+#include "sdk/Renderer.h"
 #include "platform/RendererLoader.h"
-#include "platform/Sonido.h"
+#include "sdk/Sonido.h"
 #include "platform/SoundLoader.h"
-#include "platform/Teclado.h"
+#include "input/Teclado.h"
 #include "platform/Window.h"
 
 InstanceHandle gameInstance = nullptr;
@@ -39,7 +39,11 @@ FrameRateDisplay frameRateDisplay;
 
 const char kDashes[] = "<< ------------------------------------------------------ >>\n";
 
+void ReturnMenuToRoot() { menuController->ReturnToRoot(); }
+const FightHooks kFightHooks = {ReturnMenuToRoot};
+
 void MenuFrame(GameState* state, float dt) { menuController->Frame(LoadFight, state, dt); }
+void FightScreen(float dt) { FightFrame(kFightHooks, dt); }
 void IntroFrame(GameState* state, float dt) { menuController->Intro(state, dt); }
 void CreditsFrame(GameState* state, float dt) { menuController->Credits(state, dt); }
 void SetGameWindowTitle(const char* title) { PlatformSetWindowTitle(gameWindow, title); }
@@ -48,7 +52,7 @@ void SetGameWindowTitle(const char* title) { PlatformSetWindowTitle(gameWindow, 
 
 void RunFrame() {
     const FrameContext context = {&frameTimer, &gameSettings, &currentState, renderer,
-                                  keyboard,    sound,         MenuFrame,     FightFrame,
+                                  keyboard,    sound,         MenuFrame,     FightScreen,
                                   IntroFrame,  CreditsFrame,  PlatformTickCount,
                                   SetGameWindowTitle,         InputSessionFrameTime};
     RunFrameWith(context, &frameRateDisplay);
@@ -63,19 +67,19 @@ void InitSubsystems() {
         return;
     }
     if (!renderer->Init(&gameWindow, gameInstance)) {
-        LogPrintf(kLogPath, "     Graficos: No se han iniciado los graficos, fin del programa\n");
+        LogPrintf("     Graficos: No se han iniciado los graficos, fin del programa\n");
         PlatformPostClose();
     }
 
     keyboard = CreateKeyboard();
     if (!keyboard->Init(gameWindow, gameInstance)) {
-        LogPrintf(kLogPath, "     Teclado: No se ha iniciado el teclado, fin del programa\n");
+        LogPrintf("     Teclado: No se ha iniciado el teclado, fin del programa\n");
         PlatformPostClose();
     }
 
     sound = LoadSound(gameWindow, gameInstance);
     if (!sound->Init(gameWindow, gameInstance)) {
-        LogPrintf(kLogPath, "     Sonido: No se ha iniciado el sonido, fin del programa\n");
+        LogPrintf("     Sonido: No se ha iniciado el sonido, fin del programa\n");
         PlatformPostClose();
     }
 
@@ -129,11 +133,11 @@ int StartGame(InstanceHandle instance, int /*showCommand*/) {
 }
 
 int GameMain(const char* commandLine) {
-    LogReset(kLogPath);
-    LogPrintf(kLogPath, "%s", kDashes);
-    LogPrintf(kLogPath, "<< - >> Fichero de Log Iniciado           %10d << - >>\n",
+    LogReset();
+    LogPrintf("%s", kDashes);
+    LogPrintf("<< - >> Fichero de Log Iniciado           %10d << - >>\n",
               static_cast<int>(PlatformTickCount()));
-    LogPrintf(kLogPath, "%s", kDashes);
+    LogPrintf("%s", kDashes);
 
     ReadSavedOptions(kSavedOptionsPath, &gameSettings);
     if (ParseDebugInfoSwitch(commandLine)) gameSettings.debugInfo = 1;
@@ -148,10 +152,10 @@ int GameMain(const char* commandLine) {
     ShutdownSubsystems();
     WriteSavedOptions(kSavedOptionsPath, gameSettings);
 
-    LogPrintf(kLogPath, "%s", kDashes);
-    LogPrintf(kLogPath, "<< - >> Fin del log                       %10d << - >>\n",
+    LogPrintf("%s", kDashes);
+    LogPrintf("<< - >> Fin del log                       %10d << - >>\n",
               static_cast<int>(PlatformTickCount()));
-    LogPrintf(kLogPath, "%s", kDashes);
+    LogPrintf("%s", kDashes);
 
     free(gameSettings.player1Name);
     free(gameSettings.player2Name);

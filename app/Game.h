@@ -2,9 +2,9 @@
 // The process-wide objects of the game program, created at start-up and
 // ended at exit.
 #include "app/FrameTimer.h"
-#include "app/GameSettings.h"
-#include "app/GameState.h"
-#include "platform/PlatformTypes.h"
+#include "sdk/GameSettings.h"
+#include "fight/GameState.h"
+#include "sdk/PlatformTypes.h"
 
 class Renderer;
 class Teclado;

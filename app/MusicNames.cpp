@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/Log.h"
-#include "app/config/ConfigFile.h"
+#include "base/Log.h"
+#include "base/ConfigFile.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ void CopyName(char (&field)[256], const char* value) {
 void ReadMusicNames(const char* path, GameSettings* settings) {
     ConfigFile config;
     if (config.Open(path) != Ok) {
-        LogPrintf(kLogPath, "     Graficos: Error al leer el fichero de configuracion: %s \n", path);
+        LogPrintf("     Graficos: Error al leer el fichero de configuracion: %s \n", path);
         return;
     }
     config.Load();

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/GameSettings.h"
+#include "sdk/GameSettings.h"
 
 // Copies the music files of cfg\musicacfg.txt into the settings; values
 // longer than 255 characters are cut.

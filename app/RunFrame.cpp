@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "platform/Renderer.h"
-#include "platform/Sonido.h"
-#include "platform/Teclado.h"
+#include "sdk/Renderer.h"
+#include "sdk/Sonido.h"
+#include "input/Teclado.h"
 
 void RunFrameWith(const FrameContext& c, FrameRateDisplay* display) {
     c.timer->Update();

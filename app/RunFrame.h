@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "app/FrameTimer.h"
-#include "app/GameSettings.h"
-#include "app/GameState.h"
+#include "sdk/GameSettings.h"
+#include "fight/GameState.h"
 
 class Renderer;
 class Teclado;

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/Files.h"
+#include "base/Files.h"
 
 const char kSavedOptionsPath[] = "cfg\\config.cfg";
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/GameSettings.h"
+#include "sdk/GameSettings.h"
 
 // cfg\config.cfg: 10 bytes, little-endian, no header:
 // unlimitedTime u8, roundTime f32, randomBackground u8, roundsToWin u32.

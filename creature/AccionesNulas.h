@@ -1,7 +1,7 @@
 #pragma once
 // The behaviour that stands in when a creature's library is missing: the
 // creature stays still but is drawn and can be hit.
-#include "creature/InterfazAcciones.h"
+#include "sdk/InterfazAcciones.h"
 
 class AccionesNulas : public InterfazAcciones {
 public:

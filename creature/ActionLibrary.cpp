@@ -4,9 +4,9 @@
 #include <map>
 #include <string>
 
-#include "app/Log.h"
+#include "base/Log.h"
 #include "creature/AccionesNulas.h"
-#include "platform/Library.h"
+#include "base/Library.h"
 
 namespace {
 
@@ -31,8 +31,7 @@ Registry& TheRegistry() {
 const size_t kPathBuffer = 1024;
 
 InterfazAcciones* Missing(const char* path) {
-    LogPrintf(kLogPath,
-              "     Interfaz Acciones: No se ha podido cargar la DLL de acciones del bicho:  %s\n",
+    LogPrintf("     Interfaz Acciones: No se ha podido cargar la DLL de acciones del bicho:  %s\n",
               path ? path : "");
     return new AccionesNulas();
 }

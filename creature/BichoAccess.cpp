@@ -1,9 +1,9 @@
 // The plain queries and setters of a creature.
 #include <cstring>
 
-#include "app/GameSettings.h"
-#include "creature/Bicho.h"
-#include "creature/InterfazAcciones.h"
+#include "sdk/GameSettings.h"
+#include "sdk/Bicho.h"
+#include "sdk/InterfazAcciones.h"
 #include "creature/Strings.h"
 
 int Bicho::UpdateAlone(int flags, float dt) { return action ? action->UpdateAlone(flags, dt) : 1; }

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/GameSettings.h"
-#include "creature/Bicho.h"
-#include "creature/InterfazAcciones.h"
+#include "sdk/GameSettings.h"
+#include "sdk/Bicho.h"
+#include "sdk/InterfazAcciones.h"
 
 namespace {
 

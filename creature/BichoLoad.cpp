@@ -1,8 +1,8 @@
 // Whole and preview loads of a creature and the binding of its behaviour.
-#include "app/Log.h"
+#include "base/Log.h"
 #include "creature/ActionLibrary.h"
-#include "creature/Bicho.h"
-#include "creature/InterfazAcciones.h"
+#include "sdk/Bicho.h"
+#include "sdk/InterfazAcciones.h"
 #include "creature/QvlRead.h"
 
 namespace {
@@ -15,17 +15,17 @@ void BindBehaviour(Bicho& creature, const char* path, bool preview) {
     ActionLibraryPaths(path, library, directory);
     creature.action = LoadActionLibrary(library);
     if (!creature.action) {
-        LogPrintf(kLogPath, "     Bicho: fallo al cargar la DLL de acciones %s\n", library);
+        LogPrintf("     Bicho: fallo al cargar la DLL de acciones %s\n", library);
     } else {
         creature.action->Init(&creature, directory);
     }
-    if (preview) LogPrintf(kLogPath, "     Bicho: Acciones iniciadas %s\n", directory);
+    if (preview) LogPrintf("     Bicho: Acciones iniciadas %s\n", directory);
 }
 
 int LoadWith(Bicho& creature, const char* path, QvlMode mode) {
     if (!path) return 1;
     if (ReadQvl(creature, path, mode, nullptr) < 0) {
-        LogPrintf(kLogPath, "\tBicho: no existe el fichero: %s", path);
+        LogPrintf("\tBicho: no existe el fichero: %s", path);
         return 1;
     }
     creature.SetTint(1.0f);

@@ -1,10 +1,10 @@
 // Creation, animation and frame lists, and release of a creature.
 #include <cstring>
 
-#include "app/Log.h"
+#include "base/Log.h"
 #include "creature/ActionLibrary.h"
-#include "creature/Bicho.h"
-#include "creature/InterfazAcciones.h"
+#include "sdk/Bicho.h"
+#include "sdk/InterfazAcciones.h"
 #include "creature/Strings.h"
 
 namespace {
@@ -37,7 +37,7 @@ void DestroyBicho(Bicho* creature) {
     ::operator delete(creature);
 }
 
-int Bicho::Init(const char*, Renderer* newRenderer, Particulas* newParticles, Sonido* newSound,
+int Bicho::Init(const char*, Renderer* newRenderer, OperacionesParticulas* newParticles, Sonido* newSound,
                 GameSettings* newSettings, Fondo* newStage) {
     renderer = newRenderer;
     particles = newParticles;
@@ -69,8 +69,7 @@ int Bicho::AddFrame(float anchorX, float anchorY, int texture, float spriteLeft,
                     float bodyBottom, float hitLeft, float hitTop, float hitRight,
                     float hitBottom, float hotX, float hotY, float duration) {
     if (!currentAnimation) {
-        LogPrintf(kLogPath,
-                  "     Bicho: No hay animacion seleccionada a la que a\xf1"
+        LogPrintf("     Bicho: No hay animacion seleccionada a la que a\xf1"
                   "adir el frame\n");
         return 1;
     }

@@ -2,11 +2,11 @@
 // with hits and push-apart, the reaction to a hit and the box queries.
 #include <cstring>
 
-#include "app/GameSettings.h"
-#include "creature/Bicho.h"
+#include "sdk/GameSettings.h"
+#include "sdk/Bicho.h"
 #include "creature/BoxGeometry.h"
 #include "creature/HitSparks.h"
-#include "creature/InterfazAcciones.h"
+#include "sdk/InterfazAcciones.h"
 
 namespace {
 

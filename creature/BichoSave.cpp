@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/Log.h"
-#include "creature/Bicho.h"
+#include "base/Log.h"
+#include "sdk/Bicho.h"
 #include "creature/QvlFormat.h"
 #include "creature/QvlTextures.h"
 #include "creature/QvlWriter.h"
-#include "platform/Files.h"
+#include "base/Files.h"
 
 namespace {
 
@@ -81,8 +81,7 @@ void WriteTexture(QvlWriter& out, Renderer* renderer, int handle) {
     std::vector<unsigned char> packed(room);
     const unsigned char* source = n ? data.pixels.data() : packed.data();
     if (compress2(packed.data(), &room, source, n, 6) != Z_OK) {
-        LogPrintf(kLogPath,
-                  "     Bicho: Compresion de textura fallida, el fichero no sera valido\n");
+        LogPrintf("     Bicho: Compresion de textura fallida, el fichero no sera valido\n");
         room = 0;
     }
     out.Int(static_cast<int32_t>(room));

@@ -1,7 +1,7 @@
 #pragma once
 // A frame box placed in the arena at a position and facing, with its
 // horizontal extent ordered (facing -1 swaps the sides).
-#include "creature/Bicho.h"
+#include "sdk/Bicho.h"
 
 struct ArenaBox {
     float left;

@@ -1,8 +1,8 @@
 #include "creature/HitSparks.h"
 
-#include "app/Random.h"
-#include "creature/Bicho.h"
-#include "fight/Particulas.h"
+#include "base/Random.h"
+#include "sdk/Bicho.h"
+#include "sdk/OperacionesParticulas.h"
 
 void EmitHitSparks(Bicho& creature) {
     if (!creature.particles) return;

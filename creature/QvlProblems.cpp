@@ -3,7 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "app/Log.h"
+#include "base/Log.h"
 
 void QvlProblems::Report(const char* format, ...) {
     char text[512];
@@ -12,6 +12,6 @@ void QvlProblems::Report(const char* format, ...) {
     vsnprintf(text, sizeof text, format, args);
     va_end(args);
     ++count_;
-    LogPrintf(kLogPath, "%s", text);
+    LogPrintf("%s", text);
     if (observer_) observer_->Problem(text);
 }

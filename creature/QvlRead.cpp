@@ -7,13 +7,13 @@
 #include <cstring>
 #include <set>
 
-#include "app/Log.h"
-#include "creature/Bicho.h"
+#include "base/Log.h"
+#include "sdk/Bicho.h"
 #include "creature/QvlFormat.h"
 #include "creature/QvlProblems.h"
 #include "creature/QvlReader.h"
 #include "creature/QvlTextures.h"
-#include "platform/Files.h"
+#include "base/Files.h"
 
 namespace {
 
@@ -403,9 +403,9 @@ int ReadQvl(Bicho& creature, const char* path, QvlMode mode, QvlObserver* observ
     FILE* file = PlatformOpenFile(path, "rb");
     if (!file) return -1;
     QvlReader reader(file);
-    LogPrintf(kLogPath, "     Bicho: Cargando trozo de bicho: %s\n", path);
+    LogPrintf("     Bicho: Cargando trozo de bicho: %s\n", path);
     int version = HeaderVersion(reader);
-    LogPrintf(kLogPath, "     Bicho: Version del bicho: %d\n", version);
+    LogPrintf("     Bicho: Version del bicho: %d\n", version);
     if (observer) observer->Version(version);
     char* copy = new char[strlen(path) + 1];
     memcpy(copy, path, strlen(path) + 1);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Renderer.h"
+#include "sdk/Renderer.h"
 
 class Bicho;
 

@@ -5,7 +5,7 @@
 #include "creature/QvlFormat.h"
 #include "creature/QvlProblems.h"
 #include "creature/QvlReader.h"
-#include "platform/Renderer.h"
+#include "sdk/Renderer.h"
 
 long QvlPixelBytes(int width, int height, int bytesPerPixel) {
     if (width <= 0 || height <= 0 || bytesPerPixel <= 0) return -1;

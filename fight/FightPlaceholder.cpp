@@ -2,4 +2,4 @@
 #include "fight/Fight.h"
 
 void LoadFight() {}
-void FightFrame(float) {}
+void FightFrame(const FightHooks&, float) {}

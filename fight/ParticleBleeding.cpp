@@ -2,8 +2,8 @@
 // leave a puddle, and start again from the wound while the stream lasts.
 #include <cmath>
 
-#include "app/Random.h"
-#include "creature/Bicho.h"
+#include "base/Random.h"
+#include "sdk/Bicho.h"
 #include "fight/ParticleMath.h"
 #include "fight/Particulas.h"
 

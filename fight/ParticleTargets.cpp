@@ -1,7 +1,7 @@
 // Where particles meet creatures: projectiles wound the owner's opponent,
 // the egg gives power to whoever picks it up.
-#include "app/Random.h"
-#include "creature/Bicho.h"
+#include "base/Random.h"
+#include "sdk/Bicho.h"
 #include "fight/Particulas.h"
 
 namespace {

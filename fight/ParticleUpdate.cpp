@@ -2,7 +2,7 @@
 // texture, blend and colour.
 #include <cmath>
 
-#include "app/Random.h"
+#include "base/Random.h"
 #include "fight/ParticleMath.h"
 #include "fight/Particulas.h"
 

@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "app/Log.h"
+#include "base/Log.h"
 #include "fight/ParticleMath.h"
 
 namespace {
@@ -75,7 +75,7 @@ void Particulas::Shutdown() {
     poolSize_ = 0;
     if (!initialised_) return;
     initialised_ = false;
-    LogPrintf(kLogPath, "     Particulas: Particulas libres: %d, tama\xf1o total: %d bytes\n", records,
+    LogPrintf("     Particulas: Particulas libres: %d, tama\xf1o total: %d bytes\n", records,
               records * static_cast<int>(sizeof(Particula)));
     for (TextureHandle& texture : textures_) {
         if (renderer_) renderer_->ReleaseTexture(texture);

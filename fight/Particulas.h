@@ -1,65 +1,14 @@
 #pragma once
 // The particle system: blood, sparks, rings, smoke, the thrown projectiles
 // with their hit test and the power egg. One object lives for the whole run;
-// creatures and their behaviour libraries reach it through the two virtual
-// operations, so this declaration is shared with the plug-ins and the slot
-// order of those two operations must never change.
-#include <cstddef>
+// creatures and their behaviour libraries reach it through the operations of
+// OperacionesParticulas, the only part of it they see.
 #include <cstdint>
 
-#include "platform/Renderer.h"
+#include "sdk/OperacionesParticulas.h"
+#include "sdk/Renderer.h"
 
 class Bicho;
-
-// What Emitir takes, by value: twenty 32-bit words on the original build.
-// The owner word is a native pointer here, so the record grows on 64-bit
-// builds while every field keeps its place in the order.
-struct Emision {
-    uint32_t word0 = 0;
-    uint32_t word1 = 0;
-    float vx = 0.0f;
-    float vy = 0.0f;  // positive is upwards
-    float w = 0.0f;
-    float h = 0.0f;
-    float radius = 0.0f;  // kinds 7 and 8 only
-    float angle = 0.0f;   // kinds 7 and 8 only
-    float x = 0.0f;
-    float y = 0.0f;
-    uint32_t word10 = 0;
-    uint32_t word11 = 0;
-    int32_t kind = 0;
-    uint32_t word13 = 0;
-    float life = 0.0f;  // seconds
-    uint32_t word15 = 0;
-    float fade = 0.0f;  // carried along by emitters, read by nobody
-    Bicho* owner = nullptr;
-    uint32_t word18 = 0;
-    uint32_t word19 = 0;
-};
-static_assert(offsetof(Emision, kind) == 12 * 4, "Emision words keep their places");
-static_assert(offsetof(Emision, life) == 14 * 4, "Emision words keep their places");
-static_assert(offsetof(Emision, owner) >= 17 * 4, "Emision words keep their places");
-
-// Particle kinds.
-enum ParticleKind {
-    kParticleBigPuddle = 1,
-    kParticleSmallPuddle = 2,
-    kParticleSpark = 3,
-    kParticleFlare = 4,
-    kParticleFireball = 5,
-    kParticleRing = 6,
-    kParticleThrownDrop = 7,
-    kParticleLandedDrop = 8,
-    kParticleBigStain = 9,
-    kParticleSmallStain = 10,
-    kParticleSpit = 11,
-    kParticleSword = 12,
-    kParticlePellet = 13,
-    kParticleShell = 14,
-    kParticleEgg = 15,
-    kParticleStick = 16,
-    kParticleSmoke = 17,
-};
 
 struct Particula {
     float x, y;    // centre, stage units, y down
@@ -77,7 +26,7 @@ struct Particula {
     Particula* prev;
 };
 
-class Particulas {
+class Particulas final : public OperacionesParticulas {
 public:
     static constexpr int kInitialRecords = 1000;
     // Emission stops growing the pool here, so a runaway count from a
@@ -90,13 +39,10 @@ public:
     Particulas(const Particulas&) = delete;
     Particulas& operator=(const Particulas&) = delete;
 
-    // Slot 0: count blood drops streaming from the source's wound for
-    // streamTime seconds. The two leading floats are ignored.
-    virtual int Sangrar(float ignoredA, float ignoredB, int count, float streamTime,
-                        Bicho* source);
-    // Slot 1: count particles of one kind into the front or the back list.
-    virtual int Emitir(int count, bool front, Emision emision);
-    virtual ~Particulas();
+    int Sangrar(float ignoredA, float ignoredB, int count, float streamTime,
+                Bicho* source) override;
+    int Emitir(int count, bool front, Emision emision) override;
+    ~Particulas() override;
 
     // Textures, 1000 free records, quad records, tables. Returns 0.
     int Init(Renderer* renderer);

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "creature/Bicho.h"
+#include "sdk/Bicho.h"
 #include "creature/QvlRead.h"
 #include "fuzz/FuzzRenderer.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/NullRenderer.h"
+#include "support/testing/NullRenderer.h"
 
 class FuzzRenderer : public NullRenderer {
 public:

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "creature/Bicho.h"
+#include "sdk/Bicho.h"
 #include "fuzz/FuzzRenderer.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // menu state.
 #include <cstdint>
 
-#include "platform/PlatformTypes.h"
+#include "sdk/PlatformTypes.h"
 
 class Particulas;
 class Teclado;
@@ -22,6 +22,8 @@ public:
     int Intro(int32_t* gameState, float dt);
     int Credits(int32_t* gameState, float dt);
     void LoadIntro();
+    // Back to the main menu's first level (the fight's hook).
+    void ReturnToRoot();
 
 private:
     WindowHandle window_ = nullptr;

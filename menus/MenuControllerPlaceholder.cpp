@@ -1,6 +1,6 @@
 #include "menus/MenuController.h"
 
-#include "app/GameState.h"
+#include "fight/GameState.h"
 
 int MenuController::Init(WindowHandle window, Particulas* particles, Teclado* keyboard,
                          Renderer* renderer, Sonido* sound) {
@@ -27,3 +27,4 @@ int MenuController::Credits(int32_t* gameState, float) {
 }
 
 void MenuController::LoadIntro() {}
+void MenuController::ReturnToRoot() {}

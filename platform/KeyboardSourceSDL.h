@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/KeyboardSource.h"
-#include "platform/PlatformTypes.h"
+#include "sdk/PlatformTypes.h"
 
 // The live keyboard: SDL's key state translated to DIK codes. All keys are
 // up while the window (any SDL window when there is none) lacks the focus,

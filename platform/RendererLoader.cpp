@@ -2,17 +2,16 @@
 
 #include <cstring>
 
-#include "app/Log.h"
-#include "app/config/ConfigFile.h"
-#include "platform/Library.h"
+#include "base/Log.h"
+#include "base/ConfigFile.h"
+#include "base/Library.h"
 
 Renderer* LoadRenderer() {
     char libraryName[256] = "Krellin.dll";
 
     ConfigFile config;
     if (config.Open("cfg\\motorcfg.txt") != Ok) {
-        LogPrintf(kLogPath,
-                  "     Graficos: Error al leer el fichero de configuracion: cfg\\motorcfg.txt \n");
+        LogPrintf("     Graficos: Error al leer el fichero de configuracion: cfg\\motorcfg.txt \n");
     } else {
         // Streaming read: a repeated entry is applied again, so the last wins.
         bool inDllSection = false;
@@ -36,7 +35,7 @@ Renderer* LoadRenderer() {
         PlatformGetSymbol(library, "CreateRendererInstance"));
     Renderer* renderer = create ? create() : nullptr;
     if (!renderer) {
-        LogPrintf(kLogPath, "     Interfaz Grafica: No se ha podido cargar la DLL grafica: %s\n",
+        LogPrintf("     Interfaz Grafica: No se ha podido cargar la DLL grafica: %s\n",
                   libraryName);
         // A library without a usable factory is of no further use.
         if (library) PlatformFreeLibrary(library);

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Sonido.h"
+#include "sdk/Sonido.h"
 
 // Accepts every call and does nothing; LoadSample answers 1.
 class SonidoNulo : public Sonido {

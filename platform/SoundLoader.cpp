@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "app/Log.h"
-#include "app/config/ConfigFile.h"
-#include "platform/Library.h"
+#include "base/Log.h"
+#include "base/ConfigFile.h"
+#include "base/Library.h"
 #include "platform/SonidoNulo.h"
 
 namespace {
@@ -12,8 +12,7 @@ const char kSoundConfigPath[] = "cfg\\sonidocfg.txt";
 const char kDefaultLibrary[] = "Plimsa.dll";
 
 Sonido* Disabled(const char* library) {
-    LogPrintf(kLogPath,
-              "     Interfaz Sonido: No se puede cargar la libreria: ->%s<- y el sonido estara "
+    LogPrintf("     Interfaz Sonido: No se puede cargar la libreria: ->%s<- y el sonido estara "
               "inhabilitado\n",
               library);
     return new SonidoNulo();
@@ -26,13 +25,12 @@ Sonido* LoadSound(WindowHandle, InstanceHandle) {
 
     ConfigFile config;
     if (config.Open(kSoundConfigPath) != Ok) {
-        LogPrintf(kLogPath, "     Interfaz Sonido: fichero de configuracion erroneo\n");
+        LogPrintf("     Interfaz Sonido: fichero de configuracion erroneo\n");
     } else {
         config.Load();
         const char* name = config.GetValue("[dll]", "dll");
         if (!name) {
-            LogPrintf(kLogPath,
-                      "     Interfaz Sonido: No hay libreria definida y el sonido estara "
+            LogPrintf("     Interfaz Sonido: No hay libreria definida y el sonido estara "
                       "inhabilitado\n");
             return new SonidoNulo();
         }

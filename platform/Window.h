@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/PlatformTypes.h"
+#include "sdk/PlatformTypes.h"
 
 // Sets the title of the renderer's window; does nothing without a window.
 void PlatformSetWindowTitle(WindowHandle window, const char* title);

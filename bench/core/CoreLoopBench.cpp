@@ -5,11 +5,11 @@
 #include <cstdio>
 
 #include "app/RunFrame.h"
-#include "platform/Clock.h"
-#include "platform/Library.h"
-#include "platform/Renderer.h"
+#include "base/Clock.h"
+#include "base/Library.h"
+#include "sdk/Renderer.h"
 #include "platform/SonidoNulo.h"
-#include "platform/Teclado.h"
+#include "input/Teclado.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "creature/Bicho.h"
+#include "sdk/Bicho.h"
 #include "creature/QvlRead.h"
-#include "platform/Library.h"
+#include "base/Library.h"
 
 namespace {
 

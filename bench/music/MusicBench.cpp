@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "tools/datagen/music/OggEncoder.h"
-#include "tools/datagen/music/Synth.h"
+#include "support/music/OggEncoder.h"
+#include "support/music/Synth.h"
 
 namespace {
 

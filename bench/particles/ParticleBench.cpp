@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "fight/Particulas.h"
-#include "platform/Library.h"
+#include "base/Library.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include <cstdlib>
 
-#include "platform/Library.h"
-#include "tools/rendercheck/CheckScene.h"
+#include "base/Library.h"
+#include "support/rendercheck/CheckScene.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 // draws of its own generator, and the two exports.
 #include <new>
 
-#include "app/Log.h"
-#include "app/Random.h"
-#include "creature/Bicho.h"
-#include "creature/InterfazAcciones.h"
+#include "base/Log.h"
+#include "base/Random.h"
+#include "sdk/Bicho.h"
+#include "sdk/InterfazAcciones.h"
 
 // Counts the frame time down. When it runs out, moves to the next frame;
 // at the end of the animation `onEnd` chooses what plays next. The timer is
@@ -34,7 +34,7 @@ inline bool HasLost(Bicho* creature) { return creature->GetLife() <= 0.0f; }
 inline void ReportMissingAnimations(Bicho* owner, const char* const* names) {
     for (; *names; ++names)
         if (!owner->HasAnimation(*names))
-            LogPrintf(kLogPath, "     Interfaz Acciones: falta la animacion %s en %s\n", *names,
+            LogPrintf("     Interfaz Acciones: falta la animacion %s en %s\n", *names,
                       owner->GetName() ? owner->GetName() : "?");
 }
 

@@ -2,21 +2,22 @@
 // The frog: a fighter with a computer player, jumps, punches, a dash, a
 // special attack and a dying fall; on a stage without an opponent of its own
 // it is a spectator that cheers or cowers.
-#include "creature/InterfazAcciones.h"
+#include "sdk/InputBits.h"
+#include "sdk/InterfazAcciones.h"
 
 class Bicho;
 
 // Input bits the frog reads.
 enum RanaInput {
-    kRanaUp = 0x1,
-    kRanaDown = 0x2,
-    kRanaLeft = 0x4,
-    kRanaRight = 0x8,
-    kRanaDirections = 0xF,
-    kRanaPunch = 0x20,
-    kRanaSlowMotion = 0x100,
-    kRanaSpecialAttack = 0x400,
-    kRanaDash = 0x800,
+    kRanaUp = kInputUp,
+    kRanaDown = kInputDown,
+    kRanaLeft = kInputLeft,
+    kRanaRight = kInputRight,
+    kRanaDirections = kInputDirections,
+    kRanaPunch = kInputPunch1,
+    kRanaSlowMotion = kInputKick3,
+    kRanaSpecialAttack = kInputSpecialDownForward,
+    kRanaDash = kInputSpecialForwardTwice,
 };
 
 class Rana : public InterfazAcciones {

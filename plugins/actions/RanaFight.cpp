@@ -1,7 +1,7 @@
 // The frog in a fight: walking, jumping, punching, the dash, the special
 // attack, the crouch and slow motion, then the move with its hit test.
-#include "fight/Particulas.h"
-#include "platform/Sonido.h"
+#include "sdk/OperacionesParticulas.h"
+#include "sdk/Sonido.h"
 #include "plugins/actions/ActionCommon.h"
 #include "plugins/actions/Rana.h"
 
@@ -66,7 +66,7 @@ void Rana::StartDash() {
 }
 
 void Rana::SpecialAttack(float x, float y) {
-    if (Particulas* particles = owner_->particles) {
+    if (OperacionesParticulas* particles = owner_->particles) {
         const float facing = static_cast<float>(owner_->GetFacing());
         Emision shell;
         shell.kind = kParticleShell;

@@ -1,8 +1,8 @@
 // The frog's life outside the fight loop: start, stop, being hit, and the
 // spectator on a stage.
-#include "app/GameSettings.h"
-#include "fight/Particulas.h"
-#include "platform/Sonido.h"
+#include "sdk/GameSettings.h"
+#include "sdk/OperacionesParticulas.h"
+#include "sdk/Sonido.h"
 #include "plugins/actions/ActionCommon.h"
 #include "plugins/actions/Rana.h"
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "platform/Files.h"
+#include "base/Files.h"
 
 bool LoadPicture(const char* path, bool keyed, int keyR, int keyG, int keyB, Picture* out) {
     if (!path || !out) return false;

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/Files.h"
+#include "base/Files.h"
 #include "plugins/renderer_common/Picture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Renderer.h"
+#include "sdk/Renderer.h"
 
 struct TextureEntry {
     int width = 0, height = 0, bytesPerPixel = 0;

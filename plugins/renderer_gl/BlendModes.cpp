@@ -1,6 +1,6 @@
 #include "plugins/renderer_gl/BlendModes.h"
 
-#include "platform/Renderer.h"
+#include "sdk/Renderer.h"
 
 BlendKind BlendKindFor(int enable, int blend) {
     if (!enable) return BlendKind::Opaque;

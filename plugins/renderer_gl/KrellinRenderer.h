@@ -8,7 +8,7 @@
 #include <cstdarg>
 #include <vector>
 
-#include "platform/Renderer.h"
+#include "sdk/Renderer.h"
 #include "plugins/renderer_common/TextureTable.h"
 #include "plugins/renderer_gl/BlendModes.h"
 #include "plugins/renderer_gl/FontMetrics.h"

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "app/config/ConfigFile.h"
+#include "base/ConfigFile.h"
 
 const char kKrellinSettingsPath[] = "cfg\\krellin.txt";
 

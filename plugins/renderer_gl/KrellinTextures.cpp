@@ -1,7 +1,7 @@
 // Textures: the CPU copy in the table, the GPU copy by handle.
 #include <cstring>
 
-#include "app/Log.h"
+#include "base/Log.h"
 #include "plugins/renderer_common/Picture.h"
 #include "plugins/renderer_gl/KrellinRenderer.h"
 #include "plugins/renderer_gl/TextureUpload.h"
@@ -40,7 +40,7 @@ TextureHandle KrellinRenderer::AddTexture(const unsigned char* pixels, int width
     const GLuint gpu = Upload(pixels, width, height, bytesPerPixel);
     if (!gpu) {
         textures_.Release(handle);
-        LogPrintf(kLogPath, "     Graficos: No cabe la textura %s (%dx%d)\n", name ? name : "",
+        LogPrintf("     Graficos: No cabe la textura %s (%dx%d)\n", name ? name : "",
                   width, height);
         return 0;
     }
@@ -53,7 +53,7 @@ TextureHandle KrellinRenderer::LoadTexture(const char* path) {
     if (!ready_ || !path) return 0;
     Picture picture;
     if (!LoadPicture(path, false, 0, 0, 0, &picture)) {
-        LogPrintf(kLogPath, "     Graficos: No se ha podido cargar la textura: %s\n", path);
+        LogPrintf("     Graficos: No se ha podido cargar la textura: %s\n", path);
         return 0;
     }
     return AddTexture(picture.pixels.data(), picture.width, picture.height,
@@ -64,7 +64,7 @@ TextureHandle KrellinRenderer::LoadTextureKeyed(const char* path, int r, int g, 
     if (!ready_ || !path) return 0;
     Picture picture;
     if (!LoadPicture(path, true, r, g, b, &picture)) {
-        LogPrintf(kLogPath, "     Graficos: No se ha podido cargar la textura: %s\n", path);
+        LogPrintf("     Graficos: No se ha podido cargar la textura: %s\n", path);
         return 0;
     }
     return AddTexture(picture.pixels.data(), picture.width, picture.height,

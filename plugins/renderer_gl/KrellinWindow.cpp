@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/Log.h"
+#include "base/Log.h"
 #include "plugins/renderer_common/Picture.h"
 #include "plugins/renderer_gl/KrellinRenderer.h"
 #include "plugins/renderer_gl/ScreenshotFiles.h"
@@ -20,7 +20,7 @@ int KrellinRenderer::Init(WindowHandle* window, InstanceHandle) {
     }
     settings_ = ReadKrellinSettings(kKrellinSettingsPath);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        LogPrintf(kLogPath, "     Graficos: No se ha podido iniciar el video: %s\n", SDL_GetError());
+        LogPrintf("     Graficos: No se ha podido iniciar el video: %s\n", SDL_GetError());
         return 0;
     }
     videoStarted_ = true;
@@ -33,7 +33,7 @@ int KrellinRenderer::Init(WindowHandle* window, InstanceHandle) {
     UpdateViewport();
     BeginFrame();
     if (window) *window = window_;
-    LogPrintf(kLogPath, "     Graficos: OpenGL %s, %s, ventana %dx%d\n",
+    LogPrintf("     Graficos: OpenGL %s, %s, ventana %dx%d\n",
               reinterpret_cast<const char*>(gl_.GetString(GL_VERSION)),
               reinterpret_cast<const char*>(gl_.GetString(GL_RENDERER)), windowWidth_,
               windowHeight_);
@@ -52,32 +52,32 @@ bool KrellinRenderer::CreateWindowAndContext() {
     window_ = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                settings_.width, settings_.height, flags);
     if (!window_) {
-        LogPrintf(kLogPath, "     Graficos: No se ha podido crear la ventana: %s\n", SDL_GetError());
+        LogPrintf("     Graficos: No se ha podido crear la ventana: %s\n", SDL_GetError());
         return false;
     }
     context_ = SDL_GL_CreateContext(window_);
     if (!context_) {
-        LogPrintf(kLogPath, "     Graficos: No se ha podido crear el contexto OpenGL 3.3: %s\n",
+        LogPrintf("     Graficos: No se ha podido crear el contexto OpenGL 3.3: %s\n",
                   SDL_GetError());
         return false;
     }
     const char* missing = "";
     if (!gl_.Load(&missing)) {
-        LogPrintf(kLogPath, "     Graficos: Falta la funcion OpenGL %s\n", missing);
+        LogPrintf("     Graficos: Falta la funcion OpenGL %s\n", missing);
         return false;
     }
     // No vsync where the driver has no swap control: nothing to do then.
     SDL_GL_SetSwapInterval(settings_.vsync ? 1 : 0);
     std::string error;
     if (!batch_.Create(&gl_, &error)) {
-        LogPrintf(kLogPath, "     Graficos: No se ha podido preparar el sombreador: %s\n",
+        LogPrintf("     Graficos: No se ha podido preparar el sombreador: %s\n",
                   error.c_str());
         return false;
     }
     const unsigned char white[4] = {255, 255, 255, 255};
     whiteTexture_ = Upload(white, 1, 1, 4);
     if (!whiteTexture_) {
-        LogPrintf(kLogPath, "     Graficos: No se ha podido crear la textura blanca\n");
+        LogPrintf("     Graficos: No se ha podido crear la textura blanca\n");
         return false;
     }
     return true;
@@ -165,14 +165,14 @@ void KrellinRenderer::Present() {
 void KrellinRenderer::HandleRequests() {
     if (wantScreenshot_.exchange(false)) {
         if (!EnsureScreenshotFolder(kScreenshotFolder)) {
-            LogPrintf(kLogPath, "     Graficos: No se ha podido crear la carpeta %s\n",
+            LogPrintf("     Graficos: No se ha podido crear la carpeta %s\n",
                       kScreenshotFolder);
         } else {
             const std::string path = NextScreenshotPath(kScreenshotFolder, &screenshotCounter_);
             if (path.empty() || !SaveScreenshot(path.c_str()))
-                LogPrintf(kLogPath, "     Graficos: No se ha podido guardar la captura\n");
+                LogPrintf("     Graficos: No se ha podido guardar la captura\n");
             else
-                LogPrintf(kLogPath, "     Graficos: Captura guardada en %s\n", path.c_str());
+                LogPrintf("     Graficos: Captura guardada en %s\n", path.c_str());
         }
     }
     if (wantFullscreenToggle_.exchange(false)) ToggleFullscreen();
@@ -181,7 +181,7 @@ void KrellinRenderer::HandleRequests() {
 void KrellinRenderer::ToggleFullscreen() {
     const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
     if (SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
-        LogPrintf(kLogPath, "     Graficos: No se ha podido cambiar a pantalla completa: %s\n",
+        LogPrintf("     Graficos: No se ha podido cambiar a pantalla completa: %s\n",
                   SDL_GetError());
     windowResized_ = true;
 }

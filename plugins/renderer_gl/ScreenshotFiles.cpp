@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "platform/Files.h"
+#include "base/Files.h"
 
 const char kScreenshotFolder[] = "screenshots";
 

@@ -1,6 +1,6 @@
 #include "plugins/renderer_headless/CallLog.h"
 
-#include "platform/Files.h"
+#include "base/Files.h"
 
 CallLog::~CallLog() { CloseTrace(); }
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/Log.h"
+#include "base/Log.h"
 #include "plugins/renderer_common/Picture.h"
 #include "plugins/renderer_headless/CallFormat.h"
 #include "plugins/renderer_headless/CallLog.h"
@@ -151,7 +151,7 @@ TextureHandle HeadlessRenderer::LoadPictureTexture(const char* path, bool keyed,
                                                    int b) {
     Picture picture;
     if (!LoadPicture(path, keyed, r, g, b, &picture)) {
-        LogPrintf(kLogPath, "     Graficos: No se ha podido cargar la imagen: %s\n",
+        LogPrintf("     Graficos: No se ha podido cargar la imagen: %s\n",
                   path ? path : "(null)");
         return 0;
     }

@@ -3,7 +3,7 @@
 // records every call, so the game and its tools run with no display.
 #include <string>
 
-#include "platform/Renderer.h"
+#include "sdk/Renderer.h"
 #include "plugins/renderer_common/TextureTable.h"
 
 class CallLog;

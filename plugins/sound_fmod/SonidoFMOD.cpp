@@ -5,8 +5,8 @@
 #include <cstring>
 #include <new>
 
-#include "app/Log.h"
-#include "platform/Files.h"
+#include "base/Log.h"
+#include "base/Files.h"
 #include "plugins/sound_fmod/SoundDevice.h"
 
 namespace {
@@ -37,7 +37,7 @@ bool SonidoFMOD::Loaded(int index) const {
 int SonidoFMOD::Init(WindowHandle window, InstanceHandle) {
     window_ = window;
     if (!MixerVersionAccepted(Mix_Linked_Version())) {
-        LogPrintf(kLogPath, "     Interfaz sonido: Version de la dll FMod.Dll incorrecta\n");
+        LogPrintf("     Interfaz sonido: Version de la dll FMod.Dll incorrecta\n");
         return 0;
     }
     if (deviceOpen_) Shutdown();
@@ -67,9 +67,9 @@ int SonidoFMOD::Shutdown() {
 
 int SonidoFMOD::LoadSample(const char* path) {
     if (!path) return -1;
-    LogPrintf(kLogPath, "     Interfaz sonido: Cargando %s\n", path);
+    LogPrintf("     Interfaz sonido: Cargando %s\n", path);
     if (!samples_) {
-        LogPrintf(kLogPath, "     Interfaz sonido: %s\n", "el sonido no esta iniciado");
+        LogPrintf("     Interfaz sonido: %s\n", "el sonido no esta iniciado");
         return -1;
     }
     if (sampleCount_ >= capacity_) {
@@ -83,12 +83,12 @@ int SonidoFMOD::LoadSample(const char* path) {
     SDL_RWops* rw = OpenForMixer(path);
     Mix_Chunk* chunk = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
     if (!chunk) {
-        LogPrintf(kLogPath, "     Interfaz sonido: %s\n", Mix_GetError());
+        LogPrintf("     Interfaz sonido: %s\n", Mix_GetError());
         return -1;
     }
     int index = sampleCount_++;
     samples_[index] = chunk;
-    LogPrintf(kLogPath, "     Interfaz sonido: Cargado %s en %d\n", path, index);
+    LogPrintf("     Interfaz sonido: Cargado %s en %d\n", path, index);
     return index;
 }
 
@@ -96,7 +96,7 @@ int SonidoFMOD::FreeSample(int index) {
     if (!Loaded(index)) return 1;
     Mix_FreeChunk(samples_[index]);  // stops the channels still playing it
     samples_[index] = nullptr;
-    LogPrintf(kLogPath, "     Interfaz sonido: Descargado %d\n", index);
+    LogPrintf("     Interfaz sonido: Descargado %d\n", index);
     return 1;
 }
 
@@ -113,14 +113,14 @@ int SonidoFMOD::PlayMusic(const char* path) {
 
     FILE* probe = PlatformOpenFile(path, "rb");
     if (!probe) {
-        LogPrintf(kLogPath, "     Interfaz sonido: Musica %s no encontrada\n", path);
+        LogPrintf("     Interfaz sonido: Musica %s no encontrada\n", path);
         return 0;
     }
     SDL_RWops* rw = SDL_RWFromFP(probe, SDL_TRUE);
     if (!rw) fclose(probe);
     music_ = rw ? Mix_LoadMUS_RW(rw, 1) : nullptr;
     if (!music_) {
-        LogPrintf(kLogPath, "     Interfaz sonido: No se ha podido abrir el stream de %s \n", path);
+        LogPrintf("     Interfaz sonido: No se ha podido abrir el stream de %s \n", path);
         LogMixerError();
         return 0;
     }
@@ -140,7 +140,7 @@ int SonidoFMOD::StopMusic() {
 int SonidoFMOD::PlaySample(int index) {
     if (!Loaded(index)) return 1;
     if (Mix_PlayChannel(-1, samples_[index], 0) == -1) {
-        LogPrintf(kLogPath, "     Interfaz sonido: no se puede reproducir el sonido %d\n", index);
+        LogPrintf("     Interfaz sonido: no se puede reproducir el sonido %d\n", index);
         LogMixerError();
     }
     return 1;
@@ -151,7 +151,7 @@ int SonidoFMOD::StartMusic() {
     // SDL_mixer restarts the stream at its end by itself (-1: forever), so
     // nothing has to run on the audio thread.
     if (Mix_PlayMusic(music_, -1) == -1) {
-        LogPrintf(kLogPath, "     Interfaz sonido: no se puede reproducir la musica\n");
+        LogPrintf("     Interfaz sonido: no se puede reproducir la musica\n");
         LogMixerError();
     }
     return 1;

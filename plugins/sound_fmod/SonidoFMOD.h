@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "platform/Sonido.h"
+#include "sdk/Sonido.h"
 
 class SonidoFMOD final : public Sonido {
 public:

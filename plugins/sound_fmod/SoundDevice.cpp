@@ -3,7 +3,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include "app/Log.h"
+#include "base/Log.h"
 
 namespace {
 
@@ -20,16 +20,16 @@ bool MixerVersionAccepted(const SDL_version* linked) { return linked && linked->
 
 bool OpenSoundDevice(int rate, int channels) {
     if (!OpenWithCurrentDriver(rate)) {
-        LogPrintf(kLogPath, "     Interfaz sonido: %s\n", Mix_GetError());
+        LogPrintf("     Interfaz sonido: %s\n", Mix_GetError());
         // No speakers is no reason to refuse to start: go on silent.
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         bool opened = OpenWithCurrentDriver(rate);
         SDL_ResetHint(SDL_HINT_AUDIODRIVER);
         if (!opened) {
-            LogPrintf(kLogPath, "     Interfaz sonido: %s\n", Mix_GetError());
+            LogPrintf("     Interfaz sonido: %s\n", Mix_GetError());
             return false;
         }
-        LogPrintf(kLogPath, "     Interfaz sonido: Sin dispositivo de sonido, el juego seguira en silencio\n");
+        LogPrintf("     Interfaz sonido: Sin dispositivo de sonido, el juego seguira en silencio\n");
     }
     Mix_AllocateChannels(channels);
     return true;
@@ -40,4 +40,4 @@ void CloseSoundDevice() {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-void LogMixerError() { LogPrintf(kLogPath, "                      %s\n", Mix_GetError()); }
+void LogMixerError() { LogPrintf("                      %s\n", Mix_GetError()); }

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "platform/Library.h"
+#include "base/Library.h"
 
 std::vector<TestAnimation> FrogAnimations() {
     return {

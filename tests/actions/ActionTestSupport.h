@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/GameSettings.h"
-#include "creature/Bicho.h"
+#include "sdk/GameSettings.h"
+#include "sdk/Bicho.h"
 #include "fight/Particulas.h"
-#include "platform/Renderer.h"
-#include "platform/Sonido.h"
+#include "sdk/Renderer.h"
+#include "sdk/Sonido.h"
 #include "tests/TestFolder.h"
 
 // Body box of every test frame: 0.1 either side of the creature's x, 0.3

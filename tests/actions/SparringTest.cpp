@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/KeyboardSource.h"
-#include "platform/TecladoDI.h"
+#include "input/TecladoDI.h"
 #include "tests/actions/ActionTestSupport.h"
 #include "tools/viewer/Sparring.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/NullRenderer.h"
+#include "support/testing/NullRenderer.h"
 
 class RecordingRenderer : public NullRenderer {
 public:

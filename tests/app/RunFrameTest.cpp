@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/Sonido.h"
+#include "sdk/Sonido.h"
 #include "platform/SonidoNulo.h"
-#include "platform/Teclado.h"
+#include "input/Teclado.h"
 #include "tests/app/RecordingRenderer.h"
 
 namespace {

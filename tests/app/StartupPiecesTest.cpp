@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "app/DebugSwitch.h"
-#include "app/Log.h"
+#include "base/Log.h"
 #include "app/MusicNames.h"
 #include "app/SavedOptions.h"
 #include "platform/CommandLine.h"
@@ -153,17 +153,17 @@ TEST(MusicNames, LongValuesAreCutAndMissingFileIsLogged) {
 
 TEST(Log, AppendsOneCallAtATimeAndNeedsItsFolder) {
     TestFolder folder;
-    EXPECT_EQ(LogPrintf(kLogPath, "lost\n"), 0);
-    EXPECT_EQ(LogReset(kLogPath), 0);
+    EXPECT_EQ(LogPrintf("lost\n"), 0);
+    EXPECT_EQ(LogReset(), 0);
     EXPECT_FALSE(TestFolder::Exists("logs"));
 
     ASSERT_EQ(mkdir("logs", 0755), 0);
     TestFolder::Write("logs/log.txt", "old contents\n");
-    EXPECT_EQ(LogReset(kLogPath), 1);
+    EXPECT_EQ(LogReset(), 1);
     EXPECT_EQ(TestFolder::Read("logs/log.txt"), "");
-    EXPECT_EQ(LogPrintf(kLogPath, "     Menu: %s %d\n", "uno", 2), 1);
-    EXPECT_EQ(LogPrintf("logs/log.txt", nullptr), 1);
-    EXPECT_EQ(LogPrintf("logs/log.txt", "     Bichos: tres\n"), 1);
+    EXPECT_EQ(LogPrintf("     Menu: %s %d\n", "uno", 2), 1);
+    EXPECT_EQ(LogPrintf(nullptr), 1);
+    EXPECT_EQ(LogPrintf("     Bichos: tres\n"), 1);
     // Complete on disk after every call: nothing stays buffered.
     EXPECT_EQ(TestFolder::Read("logs/log.txt"), "     Menu: uno 2\n     Bichos: tres\n");
 }

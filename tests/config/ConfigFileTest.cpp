@@ -1,4 +1,4 @@
-#include "app/config/ConfigFile.h"
+#include "base/ConfigFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -4,10 +4,10 @@
 
 #include <typeinfo>
 
-#include "app/GameSettings.h"
+#include "sdk/GameSettings.h"
 #include "creature/AccionesNulas.h"
 #include "creature/ActionLibrary.h"
-#include "creature/Bicho.h"
+#include "sdk/Bicho.h"
 #include "tests/creature/TestSupport.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "creature/Bicho.h"
+#include "sdk/Bicho.h"
 #include "creature/QvlRead.h"
 #include "tests/creature/TestSupport.h"
 

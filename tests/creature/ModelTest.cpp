@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "creature/Bicho.h"
+#include "sdk/Bicho.h"
 #include "tests/creature/TestSupport.h"
 
 namespace {

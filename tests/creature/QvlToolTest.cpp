@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "creature/Bicho.h"
+#include "sdk/Bicho.h"
 #include "tests/creature/TestSupport.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include <sstream>
 
-#include "app/GameSettings.h"
-#include "creature/Bicho.h"
+#include "sdk/GameSettings.h"
+#include "sdk/Bicho.h"
 #include "creature/BoxGeometry.h"
 #include "creature/Strings.h"
 #include "tests/creature/TestSupport.h"

@@ -3,9 +3,9 @@
 // does, and leaves marks the tests can read back.
 #include <cstring>
 
-#include "app/GameSettings.h"
-#include "creature/Bicho.h"
-#include "creature/InterfazAcciones.h"
+#include "sdk/GameSettings.h"
+#include "sdk/Bicho.h"
+#include "sdk/InterfazAcciones.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/Library.h"
+#include "base/Library.h"
 
 namespace {
 

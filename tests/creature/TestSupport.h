@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "creature/Bicho.h"
-#include "platform/Renderer.h"
+#include "sdk/Bicho.h"
+#include "sdk/Renderer.h"
 
 // The headless renderer plug-in, loaded once per test program.
 Renderer* TestRenderer();

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "creature/Bicho.h"
-#include "platform/Renderer.h"
+#include "sdk/Bicho.h"
+#include "sdk/Renderer.h"
 #include "tests/creatures/GameData.h"
 
 namespace {

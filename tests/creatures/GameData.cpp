@@ -4,12 +4,12 @@
 
 #include <cstdio>
 
-#include "app/config/ConfigFile.h"
-#include "creature/Bicho.h"
+#include "base/ConfigFile.h"
+#include "sdk/Bicho.h"
 #include "creature/QvlRead.h"
-#include "platform/Files.h"
-#include "platform/Library.h"
-#include "platform/Renderer.h"
+#include "base/Files.h"
+#include "base/Library.h"
+#include "sdk/Renderer.h"
 
 const char* const kFighterFiles[3] = {"Bichos\\rana.qvl", "Bichos\\brocanto.qvl",
                                       "Bichos\\truvaldino.qvl"};

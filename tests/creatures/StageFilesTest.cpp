@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Files.h"
+#include "base/Files.h"
 #include "tests/creatures/GameData.h"
 
 namespace {

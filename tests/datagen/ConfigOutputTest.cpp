@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DatagenOutput.h"
-#include "app/config/ConfigFile.h"
+#include "base/ConfigFile.h"
 
 namespace {
 

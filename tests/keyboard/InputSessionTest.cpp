@@ -1,4 +1,4 @@
-#include "platform/InputSession.h"
+#include "input/InputSession.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 
 #include "TempGameFolder.h"
 #include "platform/Events.h"
-#include "platform/KeyboardSourceSession.h"
-#include "platform/KeyboardSourceSessionFormat.h"
-#include "platform/TecladoDI.h"
+#include "input/KeyboardSourceSession.h"
+#include "input/KeyboardSourceSessionFormat.h"
+#include "input/TecladoDI.h"
 
 namespace {
 

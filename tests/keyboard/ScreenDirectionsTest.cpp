@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/Teclado.h"
+#include "input/Teclado.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "platform/TecladoDI.h"
+#include "input/TecladoDI.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "TempGameFolder.h"
-#include "platform/Files.h"
+#include "base/Files.h"
 #include "platform/KeyNames.h"
 
 namespace {

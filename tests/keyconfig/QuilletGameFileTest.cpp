@@ -8,7 +8,7 @@
 
 #include "platform/KeyNames.h"
 #include "platform/KeyboardSource.h"
-#include "platform/TecladoDI.h"
+#include "input/TecladoDI.h"
 #include "tests/TestFolder.h"
 #include "tools/keyconfig/KeyBindings.h"
 #include "tools/keyconfig/KeyLabels.h"

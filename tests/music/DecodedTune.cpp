@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "platform/Files.h"
+#include "base/Files.h"
 
 namespace {
 

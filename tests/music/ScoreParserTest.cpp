@@ -4,7 +4,7 @@
 #include <string>
 
 #include "tests/TestFolder.h"
-#include "tools/datagen/music/Score.h"
+#include "support/music/Score.h"
 
 namespace {
 

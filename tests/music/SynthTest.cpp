@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "DecodedTune.h"
-#include "tools/datagen/music/Instruments.h"
-#include "tools/datagen/music/OggEncoder.h"
-#include "tools/datagen/music/Synth.h"
+#include "support/music/Instruments.h"
+#include "support/music/OggEncoder.h"
+#include "support/music/Synth.h"
 
 namespace {
 

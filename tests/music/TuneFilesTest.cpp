@@ -5,8 +5,8 @@
 
 #include "DecodedTune.h"
 #include "tests/TestFolder.h"
-#include "tools/datagen/music/OggEncoder.h"
-#include "tools/datagen/music/Synth.h"
+#include "support/music/OggEncoder.h"
+#include "support/music/Synth.h"
 
 namespace {
 

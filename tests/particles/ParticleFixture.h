@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "creature/Bicho.h"
-#include "creature/InterfazAcciones.h"
+#include "sdk/Bicho.h"
+#include "sdk/InterfazAcciones.h"
 #include "fight/Particulas.h"
 #include "tests/particles/RecordingRenderer.h"
 

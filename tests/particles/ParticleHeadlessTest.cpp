@@ -1,7 +1,7 @@
 // The particle system drawing into the real headless renderer library.
 #include <string>
 
-#include "platform/Library.h"
+#include "base/Library.h"
 #include "tests/particles/ParticleFixture.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/NullRenderer.h"
+#include "support/testing/NullRenderer.h"
 
 struct RecordedCall {
     std::string op;

@@ -1,9 +1,9 @@
-#include "platform/Files.h"
+#include "base/Files.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "platform/Library.h"
+#include "base/Library.h"
 #include "tests/TestFolder.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/Random.h"
-#include "platform/Library.h"
+#include "base/Random.h"
+#include "base/Library.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/Library.h"
-#include "tools/rendercheck/FallbackFont.h"
+#include "base/Library.h"
+#include "support/rendercheck/FallbackFont.h"
 
 void KrellinTest::SetUp() {
     setenv("SDL_VIDEODRIVER", "offscreen", 1);

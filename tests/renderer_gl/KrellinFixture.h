@@ -6,8 +6,8 @@
 #include <array>
 #include <memory>
 
-#include "platform/Renderer.h"
-#include "plugins/renderer_gl/KrellinExports.h"
+#include "sdk/Renderer.h"
+#include "sdk/KrellinExports.h"
 #include "tests/TestFolder.h"
 
 typedef std::array<int, 4> Rgba;

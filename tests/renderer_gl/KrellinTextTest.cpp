@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Files.h"
+#include "base/Files.h"
 #include "plugins/renderer_common/Picture.h"
 #include "tests/renderer_gl/KrellinFixture.h"
 

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "platform/Library.h"
+#include "base/Library.h"
 
 void HeadlessTest::SetUp() {
     static void* library = nullptr;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Renderer.h"
+#include "sdk/Renderer.h"
 
 typedef const char* (*CallLogFn)();
 typedef void (*ClearCallLogFn)();

@@ -7,7 +7,7 @@
 
 #include "../keyboard/TempGameFolder.h"
 #include "AudioCapture.h"
-#include "platform/Library.h"
+#include "base/Library.h"
 #include "plugins/sound_fmod/SoundDevice.h"
 #include "tools/datagen/Samples.h"
 

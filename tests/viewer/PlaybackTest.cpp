@@ -1,7 +1,7 @@
 // Playing, pausing, stepping and choosing animations.
 #include <gtest/gtest.h>
 
-#include "creature/Bicho.h"
+#include "sdk/Bicho.h"
 #include "tools/viewer/Playback.h"
 
 namespace {

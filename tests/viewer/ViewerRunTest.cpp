@@ -6,8 +6,8 @@
 #include <string>
 #include <thread>
 
-#include "creature/Bicho.h"
-#include "platform/Library.h"
+#include "sdk/Bicho.h"
+#include "base/Library.h"
 #include "tests/TestFolder.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/Files.h"
+#include "base/Files.h"
 
 namespace {
 

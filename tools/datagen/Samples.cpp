@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "platform/Files.h"
+#include "base/Files.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/Files.h"
+#include "base/Files.h"
 
 const char kKeyBindingsPath[] = "cfg\\tecladoDI.cfg";
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "creature/QvlFormat.h"
-#include "platform/Files.h"
+#include "base/Files.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "creature/Bicho.h"
-#include "platform/Library.h"
+#include "sdk/Bicho.h"
+#include "base/Library.h"
 #include "tools/qvl/QvlTool.h"
 
 void QvlContents::Problem(const char* text) {

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
-#include "creature/Bicho.h"
-#include "platform/Files.h"
-#include "platform/Renderer.h"
+#include "sdk/Bicho.h"
+#include "base/Files.h"
+#include "sdk/Renderer.h"
 #include "tools/qvl/Bmp.h"
 #include "tools/qvl/QvlTool.h"
 

@@ -1,7 +1,7 @@
 // qvl info and qvl check.
 #include <cstdio>
 
-#include "creature/Bicho.h"
+#include "sdk/Bicho.h"
 #include "tools/qvl/QvlTool.h"
 
 namespace {

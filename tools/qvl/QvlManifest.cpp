@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/config/ConfigFile.h"
-#include "creature/Bicho.h"
-#include "platform/Renderer.h"
+#include "base/ConfigFile.h"
+#include "sdk/Bicho.h"
+#include "sdk/Renderer.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <cstring>
 #include <string>
 
-#include "platform/Library.h"
-#include "plugins/renderer_gl/KrellinExports.h"
-#include "tools/rendercheck/CheckScene.h"
+#include "base/Library.h"
+#include "sdk/KrellinExports.h"
+#include "support/rendercheck/CheckScene.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "platform/Files.h"
+#include "base/Files.h"
 
 FileWatch::FileWatch(const std::string& path) : path_(path) { Look(&stamp_, &size_); }
 

@@ -1,6 +1,6 @@
 #include "tools/viewer/Playback.h"
 
-#include "creature/Bicho.h"
+#include "sdk/Bicho.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "tools/viewer/Sparring.h"
 
-#include "app/GameSettings.h"
-#include "creature/Bicho.h"
+#include "sdk/GameSettings.h"
+#include "sdk/Bicho.h"
 #include "fight/Particulas.h"
-#include "platform/Renderer.h"
-#include "platform/Teclado.h"
+#include "sdk/Renderer.h"
+#include "input/Teclado.h"
 
 namespace {
 

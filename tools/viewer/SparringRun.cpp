@@ -4,12 +4,12 @@
 
 #include <cstdio>
 
-#include "app/GameSettings.h"
-#include "creature/Bicho.h"
+#include "sdk/GameSettings.h"
+#include "sdk/Bicho.h"
 #include "fight/Particulas.h"
-#include "platform/Renderer.h"
+#include "sdk/Renderer.h"
 #include "platform/SoundLoader.h"
-#include "platform/Teclado.h"
+#include "input/Teclado.h"
 #include "tools/viewer/Sparring.h"
 #include "tools/viewer/ViewerOptions.h"
 

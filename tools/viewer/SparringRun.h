@@ -1,7 +1,7 @@
 #pragma once
 // The sparring window's loop: keyboard, sound and particles around a
 // Sparring, until Escape, the window closes or the frame count is reached.
-#include "platform/PlatformTypes.h"
+#include "sdk/PlatformTypes.h"
 
 class Renderer;
 struct ViewerOptions;

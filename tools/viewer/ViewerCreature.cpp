@@ -1,6 +1,7 @@
 #include "tools/viewer/ViewerCreature.h"
 
-#include "creature/Bicho.h"
+#include "fight/Particulas.h"
+#include "sdk/Bicho.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "tools/viewer/ViewerScene.h"
 
-#include "creature/Bicho.h"
-#include "platform/Renderer.h"
+#include "sdk/Bicho.h"
+#include "sdk/Renderer.h"
 #include "tools/viewer/Playback.h"
 #include "tools/viewer/ViewerKeys.h"
 

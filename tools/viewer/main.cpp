@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <string>
 
-#include "app/GameSettings.h"
-#include "creature/Bicho.h"
+#include "sdk/GameSettings.h"
+#include "sdk/Bicho.h"
 #include "fight/Particulas.h"
-#include "platform/Library.h"
-#include "platform/Renderer.h"
+#include "base/Library.h"
+#include "sdk/Renderer.h"
 #include "tools/viewer/FileWatch.h"
 #include "tools/viewer/Playback.h"
 #include "tools/viewer/SparringRun.h"

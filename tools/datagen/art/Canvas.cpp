@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/Files.h"
+#include "base/Files.h"
 
 namespace {
 const long kMaxSourceBytes = 16L * 1024 * 1024;

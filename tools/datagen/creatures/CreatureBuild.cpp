@@ -2,8 +2,8 @@
 
 #include <unistd.h>
 
-#include "platform/Library.h"
-#include "platform/Renderer.h"
+#include "base/Library.h"
+#include "sdk/Renderer.h"
 #include "tools/datagen/creatures/SvgCells.h"
 #include "tools/qvl/QvlManifest.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Files.h"
+#include "base/Files.h"
 #include "tools/datagen/BmpWriter.h"
 #include "tools/datagen/DataGroup.h"
 #include "tools/datagen/creatures/Catalog.h"

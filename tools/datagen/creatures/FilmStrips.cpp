@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "creature/Bicho.h"
+#include "sdk/Bicho.h"
 #include "creature/QvlRead.h"
-#include "platform/Renderer.h"
+#include "sdk/Renderer.h"
 #include "tools/datagen/DataGroup.h"
 #include "tools/datagen/creatures/Catalog.h"
 #include "tools/datagen/creatures/CreatureBuild.h"

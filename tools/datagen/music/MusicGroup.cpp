@@ -4,9 +4,9 @@
 #include <thread>
 
 #include "tools/datagen/DataGroup.h"
-#include "tools/datagen/music/OggEncoder.h"
-#include "tools/datagen/music/Score.h"
-#include "tools/datagen/music/Synth.h"
+#include "support/music/OggEncoder.h"
+#include "support/music/Score.h"
+#include "support/music/Synth.h"
 
 namespace {
 

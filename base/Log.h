@@ -1,0 +1,11 @@
+#pragma once
+// The shared log, logs\log.txt: one open, one write and one close per call,
+// so the file is complete up to the last line even after a crash. Without
+// the logs folder nothing is written. Every plug-in links its own copy.
+
+extern const char kLogPath[];  // "logs\\log.txt"
+
+// Empties the log. 1 when the file could be written, else 0.
+int LogReset();
+// Appends one formatted text; a null format only touches the file.
+int LogPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));

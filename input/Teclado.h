@@ -1,0 +1,37 @@
+#pragma once
+// Keyboard of the two players: bindings, per-frame input flags, special
+// moves, once-per-press queries, key capture and key names. The one
+// implementation is TecladoDI.
+#include <cstdint>
+
+#include "sdk/InputBits.h"
+#include "sdk/PlatformTypes.h"
+
+// GetInput mirrors left and right for a fighter facing -1, so that right is
+// "forward" while special moves are recognised. Creature behaviours read
+// left and right as screen directions; this turns a human's flags back to
+// screen directions before they reach a creature, so the left key walks left
+// whichever way the fighter faces.
+inline InputFlags ScreenDirections(InputFlags flags, int facing) {
+    const InputFlags sides = flags & kInputSides;
+    if (facing == -1 && (sides == kInputLeft || sides == kInputRight)) flags ^= kInputSides;
+    return flags;
+}
+
+class Teclado {
+public:
+    virtual int Init(WindowHandle window, InstanceHandle instance) = 0;
+    virtual int Shutdown() = 0;
+    virtual int Poll() = 0;
+    virtual int CaptureKey(int player, int bit) = 0;
+    virtual InputFlags GetInput(int player, int facing, float dt) = 0;
+    virtual bool TestLastInput(uint32_t mask) = 0;
+    virtual bool AnyKeyDown() = 0;
+    virtual bool SpecialKeyOnce(int which) = 0;
+    virtual bool ActionOnce(int player, int bit) = 0;
+    virtual const char* KeyName(int player, int bit) = 0;
+    virtual ~Teclado() = default;  // after the operations: their slots stay in order
+};
+
+// The keyboard object the game starts with.
+Teclado* CreateKeyboard();

@@ -1,0 +1,161 @@
+#include "input/TecladoDI.h"
+
+#include <cstring>
+
+#include "base/Log.h"
+#include "platform/KeyNames.h"
+#include "input/KeyboardSourceSession.h"
+
+namespace {
+
+constexpr int kEscape = 0x01;
+constexpr int kEnter = 0x1C;
+constexpr int kLatchedBindings = 6;  // up, down, left, right, punch 1, kick 1
+constexpr int kPunch1Index = 4;
+
+// Set at program start; cleared once player 1's punch 1 key is seen up
+// during a capture (the key menu starts a capture with that key held).
+bool captureGuard = true;
+
+bool ValidPlayer(int player) { return player == 0 || player == 1; }
+
+}  // namespace
+
+TecladoDI::TecladoDI(KeyboardSource* source) : source_(source) { SetDefaultBindings(bindings_); }
+
+TecladoDI::~TecladoDI() {
+    HistoryClear(&history_[0]);
+    HistoryClear(&history_[1]);
+    delete source_;
+}
+
+void TecladoDI::ResetCaptureGuard() { captureGuard = true; }
+
+void TecladoDI::ClearRuntimeState() {
+    memset(state_, 0, sizeof state_);
+    escapeLatch_ = enterLatch_ = 0;
+    lastFlags_ = 0;
+    memset(pressLatches_, 0, sizeof pressLatches_);
+    HistoryClear(&history_[0]);
+    HistoryClear(&history_[1]);
+}
+
+int TecladoDI::Init(WindowHandle window, InstanceHandle) {
+    ClearRuntimeState();
+    SetDefaultBindings(bindings_);
+    ReadBindings(kBindingsPath, bindings_);
+    bindingsRead_ = true;
+    if (!source_) source_ = CreateKeyboardSource(window);
+    if (!source_) {
+        LogPrintf("     Teclado DI: No se puede adquirir el teclado\n");
+        return 0;
+    }
+    sourceReady_ = true;
+    lastResult_ = 0;
+    return 1;
+}
+
+int TecladoDI::Shutdown() {
+    // Without Init the defaults would replace the player's saved keys.
+    if (bindingsRead_) WriteBindings(kBindingsPath, bindings_);
+    delete source_;
+    source_ = nullptr;
+    sourceReady_ = false;
+    HistoryClear(&history_[0]);
+    HistoryClear(&history_[1]);
+    return 1;
+}
+
+int TecladoDI::Poll() {
+    memset(state_, 0, sizeof state_);
+    if (sourceReady_ && source_) {
+        lastResult_ = source_->Read(state_) ? 0 : -1;
+        if (lastResult_ != 0) memset(state_, 0, sizeof state_);
+    }
+    for (int p = 0; p < 2; ++p)
+        for (int i = 0; i < kLatchedBindings; ++i)
+            if (!IsDown(bindings_[p][i])) pressLatches_[p][i] = 0;
+    if (!IsDown(kEscape)) escapeLatch_ = 0;
+    if (!IsDown(kEnter)) enterLatch_ = 0;
+    return 1;
+}
+
+int TecladoDI::CaptureKey(int player, int bit) {
+    int ignored = bindings_[0][kPunch1Index];
+    if (!IsDown(ignored)) captureGuard = false;
+    if (!captureGuard) ignored = -1;
+
+    int candidate = -1;
+    bool otherDown = false;
+    for (int code = kKeyStateSize - 1; code >= 0; --code) {
+        if (!IsDown(code)) continue;
+        if (candidate < 0) candidate = code;
+        if (code != ignored) otherDown = true;
+    }
+    if (!otherDown) return 0;
+
+    if (candidate == kEscape) return -1;
+    for (int p = 0; p < 2; ++p)
+        for (int i = 0; i < kBindingCount; ++i)
+            if (bindings_[p][i] == candidate) return -1;
+    int index = BindingIndexOfBit(static_cast<uint32_t>(bit));
+    if (!ValidPlayer(player) || index < 0) return -1;
+    bindings_[player][index] = static_cast<uint8_t>(candidate);
+    return 1;
+}
+
+InputFlags TecladoDI::GetInput(int player, int facing, float dt) {
+    if (!ValidPlayer(player)) return 0;
+    InputFlags flags = 0;
+    for (int i = 0; i < kBindingCount; ++i)
+        if (IsDown(bindings_[player][i])) flags |= kBindingBits[i];
+
+    // Right is forward, the way the fighter faces.
+    if (facing == -1) {
+        InputFlags sides = flags & kInputSides;
+        if (sides == kInputLeft || sides == kInputRight) flags ^= kInputSides;
+    }
+
+    HistoryAdd(&history_[player], flags, dt);
+    if (InputFlags special = HistoryRecognise(history_[player])) {
+        flags |= special;
+        HistoryClear(&history_[player]);
+    }
+    lastFlags_ = flags;
+    return flags;
+}
+
+bool TecladoDI::TestLastInput(uint32_t mask) { return (lastFlags_ & mask) != 0; }
+
+bool TecladoDI::AnyKeyDown() {
+    for (int i = 0; i < kKeyNameCount; ++i)
+        if (IsDown(kKeyCodes[i])) return true;
+    return false;
+}
+
+bool TecladoDI::SpecialKeyOnce(int which) {
+    uint8_t* latch = which == 5 ? &escapeLatch_ : which == 6 ? &enterLatch_ : nullptr;
+    if (!latch) return false;
+    int code = which == 5 ? kEscape : kEnter;
+    if (!IsDown(code) || *latch) return false;
+    *latch = 1;
+    return true;
+}
+
+bool TecladoDI::ActionOnce(int player, int bit) {
+    if (!ValidPlayer(player)) return false;
+    int index = BindingIndexOfBit(static_cast<uint32_t>(bit));
+    if (index < 0 || index >= kLatchedBindings) return false;
+    if (!IsDown(bindings_[player][index]) || pressLatches_[player][index]) return false;
+    pressLatches_[player][index] = 1;
+    return true;
+}
+
+const char* TecladoDI::KeyName(int player, int bit) {
+    if (!ValidPlayer(player)) return nullptr;
+    int index = BindingIndexOfBit(static_cast<uint32_t>(bit));
+    if (index < 0) return nullptr;
+    return KeyNameForCode(bindings_[player][index]);
+}
+
+Teclado* CreateKeyboard() { return new TecladoDI(); }

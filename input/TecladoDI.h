@@ -1,0 +1,50 @@
+#pragma once
+// The keyboard of the game: a 256-key device state read once per frame from
+// a KeyboardSource, the two players' bindings, special moves, once-per-press
+// latches and key capture.
+#include <cstdint>
+
+#include "platform/KeyboardSource.h"
+#include "input/Teclado.h"
+#include "input/TecladoBindings.h"
+#include "input/TecladoHistory.h"
+
+class TecladoDI : public Teclado {
+public:
+    // Without a source, Init picks one for its window (live keys, or the
+    // recorded ones during a replay). The object owns its source.
+    explicit TecladoDI(KeyboardSource* source = nullptr);
+    ~TecladoDI() override;
+    TecladoDI(const TecladoDI&) = delete;
+    TecladoDI& operator=(const TecladoDI&) = delete;
+
+    int Init(WindowHandle window, InstanceHandle instance) override;
+    int Shutdown() override;
+    int Poll() override;
+    int CaptureKey(int player, int bit) override;
+    InputFlags GetInput(int player, int facing, float dt) override;
+    bool TestLastInput(uint32_t mask) override;
+    bool AnyKeyDown() override;
+    bool SpecialKeyOnce(int which) override;
+    bool ActionOnce(int player, int bit) override;
+    const char* KeyName(int player, int bit) override;
+
+    // The capture guard is set once per process; tests start over with this.
+    static void ResetCaptureGuard();
+
+private:
+    bool IsDown(int code) const { return code >= 0 && code < kKeyStateSize && (state_[code] & kKeyDown); }
+    void ClearRuntimeState();
+
+    int32_t lastResult_ = 0;
+    KeyboardSource* source_ = nullptr;   // stands where the DirectInput object was
+    bool sourceReady_ = false;           // and the acquired device
+    bool bindingsRead_ = false;          // only bindings read at Init are saved
+    uint8_t state_[kKeyStateSize] = {};
+    uint8_t escapeLatch_ = 0;
+    uint8_t enterLatch_ = 0;
+    uint32_t lastFlags_ = 0;
+    uint8_t bindings_[2][kBindingCount] = {};
+    uint8_t pressLatches_[2][kBindingCount] = {};
+    KeyHistoryNode* history_[2] = {nullptr, nullptr};
+};
