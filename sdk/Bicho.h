@@ -224,6 +224,7 @@ public:
 };
 
 // A new creature with the creation defaults; call Init before anything else.
-// The owner calls Release, then DestroyBicho.
+// The owner calls Release, then DestroyBicho. These live in the game and its
+// tools only: a behaviour library makes creatures with CreateNew.
 Bicho* CreateBicho();
 void DestroyBicho(Bicho* creature);
