@@ -30,13 +30,15 @@ FrameTimer::FrameTimer(const CounterSource& source)
         return;
     }
     usePerformanceCounter = 1;
+    // The field keeps what the counter reports; only the step size below
+    // uses the shifted value.
+    frequency = f;
     shift = 0;
     // Work at no more than 2 MHz so the count fits 32 bits comfortably.
     while ((static_cast<uint64_t>(f) >> 32) != 0 || f > kMaxFrequency) {
         f >>= 1;
         ++shift;
     }
-    frequency = f;
     secondsPerCount = 1.0 / static_cast<double>(f);
 }
 

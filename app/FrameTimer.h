@@ -21,7 +21,7 @@ public:
     double previous;
     double delta;  // last frame's length
     uint32_t updates;
-    int64_t frequency;
+    int64_t frequency;  // counts per second as the counter reports them, unshifted
     double secondsPerCount;
     uint32_t shift;
     uint8_t usePerformanceCounter;

@@ -1,9 +1,11 @@
 #include "app/SavedOptions.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "base/Files.h"
+#include "base/Log.h"
 
 const char kSavedOptionsPath[] = "cfg\\config.cfg";
 
@@ -21,6 +23,22 @@ void StoreU32(unsigned char* p, uint32_t v) {
     p[3] = static_cast<unsigned char>(v >> 24);
 }
 
+// Hand-edited or damaged files must not reach the menus and be saved again:
+// a value the game has no meaning for falls back to its default.
+void Refuse(const char* path, const char* field, const char* value, const char* fallback) {
+    LogPrintf("     Graficos: %s: %s = %s no vale, se usa %s\n", path, field, value,
+              fallback);
+}
+
+uint8_t Flag(const char* path, const char* field, uint8_t value, uint8_t fallback) {
+    if (value <= 1) return value;
+    char text[16], kept[16];
+    snprintf(text, sizeof text, "%u", value);
+    snprintf(kept, sizeof kept, "%u", fallback);
+    Refuse(path, field, text, kept);
+    return fallback;
+}
+
 }  // namespace
 
 void ReadSavedOptions(const char* path, GameSettings* settings) {
@@ -30,13 +48,38 @@ void ReadSavedOptions(const char* path, GameSettings* settings) {
     size_t got = fread(bytes, 1, sizeof bytes, file);
     fclose(file);
     // Each field is taken only when the file holds all of its bytes.
-    if (got >= 1) settings->unlimitedTime = bytes[0];
+    const GameSettings defaults;
+    if (got >= 1)
+        settings->unlimitedTime = Flag(path, "unlimitedTime", bytes[0], defaults.unlimitedTime);
     if (got >= 5) {
         uint32_t bits = LoadU32(bytes + 1);
-        memcpy(&settings->roundTime, &bits, 4);
+        float roundTime;
+        memcpy(&roundTime, &bits, 4);
+        if (std::isfinite(roundTime) && roundTime > 0.0f) {
+            settings->roundTime = roundTime;
+        } else {
+            char text[32], kept[32];
+            snprintf(text, sizeof text, "%g", roundTime);
+            snprintf(kept, sizeof kept, "%g", defaults.roundTime);
+            Refuse(path, "roundTime", text, kept);
+            settings->roundTime = defaults.roundTime;
+        }
     }
-    if (got >= 6) settings->randomBackground = bytes[5];
-    if (got >= 10) settings->roundsToWin = static_cast<int32_t>(LoadU32(bytes + 6));
+    if (got >= 6)
+        settings->randomBackground =
+            Flag(path, "randomBackground", bytes[5], defaults.randomBackground);
+    if (got >= 10) {
+        uint32_t rounds = LoadU32(bytes + 6);
+        if (rounds >= 1 && rounds <= 3) {
+            settings->roundsToWin = static_cast<int32_t>(rounds);
+        } else {
+            char text[16], kept[16];
+            snprintf(text, sizeof text, "%u", rounds);
+            snprintf(kept, sizeof kept, "%d", defaults.roundsToWin);
+            Refuse(path, "roundsToWin", text, kept);
+            settings->roundsToWin = defaults.roundsToWin;
+        }
+    }
 }
 
 int WriteSavedOptions(const char* path, const GameSettings& settings) {

@@ -1,5 +1,7 @@
 #include "base/ConfigFile.h"
 
+#include <sys/stat.h>
+
 #include <cstring>
 
 #include "base/Files.h"
@@ -44,7 +46,16 @@ ConfigFile::~ConfigFile() { Close(); }
 ConfigResult ConfigFile::Open(const char* path) {
     Close();
     file_ = PlatformOpenFile(path, "rt");
-    return file_ ? Ok : OpenFailed;
+    if (!file_) return OpenFailed;
+    // Only a plain file is configuration: a device or a pipe read as one
+    // would pass for an empty file and its user would log the wrong thing.
+    struct stat st;
+    if (fstat(fileno(file_), &st) != 0 || !S_ISREG(st.st_mode)) {
+        fclose(file_);
+        file_ = nullptr;
+        return OpenFailed;
+    }
+    return Ok;
 }
 
 // Reads one line into `line` (kMaxLine + 1 bytes), trimmed. False at the end

@@ -1,11 +1,13 @@
 #include "base/Files.h"
 
 #include <dirent.h>
+#include <errno.h>
 #include <fcntl.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -28,6 +30,24 @@ std::string FindCaseless(const std::string& folder, const std::string& name) {
     }
     closedir(dir);
     return found;
+}
+
+// The file a chain of symbolic links ends at (which need not exist yet);
+// empty when the chain loops or cannot be read. Players keep cfg files
+// elsewhere through links, and a save must land where the link points.
+std::string FollowLinks(std::string path) {
+    for (int depth = 0; depth < 40; ++depth) {
+        struct stat st;
+        if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        char target[PATH_MAX];
+        ssize_t n = readlink(path.c_str(), target, sizeof target);
+        if (n <= 0 || n >= static_cast<ssize_t>(sizeof target)) return std::string();
+        std::string next(target, static_cast<size_t>(n));
+        size_t slash = path.rfind('/');
+        if (next[0] != '/' && slash != std::string::npos) next = path.substr(0, slash + 1) + next;
+        path = next;
+    }
+    return std::string();
 }
 
 }  // namespace
@@ -73,14 +93,24 @@ FILE* PlatformOpenFile(const char* path, const char* mode) {
     for (const char* m = mode; *m && n + 1 < sizeof plainMode; ++m)
         if (*m != 't') plainMode[n++] = *m;
     plainMode[n] = '\0';
-    return fopen(PlatformResolvePath(path).c_str(), plainMode);
+    FILE* file = fopen(PlatformResolvePath(path).c_str(), plainMode);
+    // Linux lets a folder be opened for reading; Windows does not, and every
+    // reader here expects a missing file rather than an empty one.
+    struct stat st;
+    if (file && fstat(fileno(file), &st) == 0 && S_ISDIR(st.st_mode)) {
+        fclose(file);
+        errno = EISDIR;
+        return nullptr;
+    }
+    return file;
 }
 
 bool PlatformFileExists(const char* path) { return path && Exists(PlatformResolvePath(path)); }
 
 int PlatformWriteFileAtomic(const char* path, const void* data, size_t size) {
     if (!path) return 0;
-    std::string target = PlatformResolvePath(path);
+    std::string target = FollowLinks(PlatformResolvePath(path));
+    if (target.empty()) return 0;
     std::string temp = target + ".new";
     int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0) return 0;

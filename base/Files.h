@@ -11,11 +11,14 @@
 std::string PlatformResolvePath(const char* path);
 
 // fopen with the path resolved as above; the "t" of text modes is dropped.
+// A folder is never opened (null, as on Windows).
 FILE* PlatformOpenFile(const char* path, const char* mode);
 
 // Writes `size` bytes to a sibling temporary file, flushes it to disk and
 // renames it over `path`, so the file is either the old one or the whole new
-// one. Returns 1 on success, 0 on failure (the old file is left untouched).
+// one. A symbolic link is followed: the file it points at is replaced and
+// the link stays. Returns 1 on success, 0 on failure (the old file is left
+// untouched).
 int PlatformWriteFileAtomic(const char* path, const void* data, size_t size);
 
 bool PlatformFileExists(const char* path);

@@ -16,20 +16,26 @@ uint8_t ColourByte(float value) {
 
 }  // namespace
 
-float KrellinRenderer::GetViewScale() { return viewScale_; }
+// Without a started window every operation does nothing and answers 0: the
+// game goes on calling after a failed Init until its close request arrives.
+float KrellinRenderer::GetViewScale() { return ready_ ? viewScale_ : 0.0f; }
 
 void KrellinRenderer::SetViewScale(float scale) {
+    if (!ready_) return;
     viewScale_ = ClampViewScale(scale, viewScale_);
     view_ = ViewMapping(viewScale_);
 }
 
 void KrellinRenderer::SetClearColor(float r, float g, float b, float a) {
+    if (!ready_) return;
     const float values[4] = {r, g, b, a};
     for (int i = 0; i < 4; ++i)
         clearColor_[i] = std::isfinite(values[i]) ? std::fmin(1.0f, std::fmax(0.0f, values[i])) : 0.0f;
 }
 
-void KrellinRenderer::SetOverlayMode(int enable, int blend) { blend_ = BlendKindFor(enable, blend); }
+void KrellinRenderer::SetOverlayMode(int enable, int blend) {
+    if (ready_) blend_ = BlendKindFor(enable, blend);
+}
 
 void KrellinRenderer::AddQuadCorners(GLuint texture, const float c[8], float u0, float v0,
                                      float u1, float v1, float r, float g, float b, float a) {

@@ -110,9 +110,13 @@ void KrellinRenderer::ReleaseTexture(TextureHandle texture) {
     if (texture == boundTexture_) boundTexture_ = 0;
 }
 
-void KrellinRenderer::BindTexture(TextureHandle texture) { boundTexture_ = texture; }
+void KrellinRenderer::BindTexture(TextureHandle texture) {
+    if (ready_) boundTexture_ = texture;
+}
 
-void KrellinRenderer::SetArrowTexture(TextureHandle texture) { arrowTexture_ = texture; }
+void KrellinRenderer::SetArrowTexture(TextureHandle texture) {
+    if (ready_) arrowTexture_ = texture;
+}
 
 GLuint KrellinRenderer::DrawableTexture(TextureHandle texture) const {
     return texture < gpuNames_.size() ? gpuNames_[texture] : 0;

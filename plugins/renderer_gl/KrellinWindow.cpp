@@ -233,10 +233,11 @@ bool KrellinRenderer::SaveScreenshot(const char* path) {
 void KrellinRenderer::QueryView(float* a, float* b, float* c) {
     if (a) *a = static_cast<float>(ready_ ? windowWidth_ : 0);
     if (b) *b = static_cast<float>(ready_ ? windowHeight_ : 0);
-    if (c) *c = viewScale_;
+    if (c) *c = ready_ ? viewScale_ : 0.0f;
 }
 
 void KrellinRenderer::SetRenderFlags(int a, int b) {
+    if (!ready_) return;
     renderFlags_[0] = a;
     renderFlags_[1] = b;
 }

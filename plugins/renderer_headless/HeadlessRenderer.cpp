@@ -28,6 +28,11 @@ int HeadlessRenderer::Init(WindowHandle* window, InstanceHandle) {
     const char* trace = getenv("CORRALON_HEADLESS_TRACE");
     if (trace && *trace) log_->OpenTrace(trace);
     int result = SwitchOn("CORRALON_HEADLESS_FAIL_INIT") ? 0 : 1;
+    failed_ = result == 0;
+    if (failed_) {
+        textures_.Clear();
+        viewScale_ = 70.0f;
+    }
     Record(Format("Init -> %d", result));
     // A failed start may end the program before any Present.
     log_->FlushTrace();
@@ -48,12 +53,13 @@ void HeadlessRenderer::QueryView(float* a, float* b, float* c) {
 }
 
 float HeadlessRenderer::GetViewScale() {
-    Record(Format("GetViewScale -> %.3f", viewScale_));
-    return viewScale_;
+    const float scale = failed_ ? 0.0f : viewScale_;
+    Record(Format("GetViewScale -> %.3f", scale));
+    return scale;
 }
 
 void HeadlessRenderer::SetViewScale(float scale) {
-    viewScale_ = scale;
+    if (!failed_) viewScale_ = scale;
     Record(Format("SetViewScale %.3f", scale));
 }
 
@@ -149,6 +155,7 @@ void HeadlessRenderer::BindTexture(TextureHandle texture) {
 
 TextureHandle HeadlessRenderer::LoadPictureTexture(const char* path, bool keyed, int r, int g,
                                                    int b) {
+    if (failed_) return 0;
     Picture picture;
     if (!LoadPicture(path, keyed, r, g, b, &picture)) {
         LogPrintf("     Graficos: No se ha podido cargar la imagen: %s\n",
@@ -173,7 +180,8 @@ TextureHandle HeadlessRenderer::LoadTextureKeyed(const char* path, int r, int g,
 
 TextureHandle HeadlessRenderer::CreateTexture(const unsigned char* pixels, int width, int height,
                                               int bytesPerPixel, const char* name) {
-    TextureHandle handle = textures_.Add(pixels, width, height, bytesPerPixel, name, 0);
+    TextureHandle handle =
+        failed_ ? 0 : textures_.Add(pixels, width, height, bytesPerPixel, name, 0);
     Record(Format("CreateTexture %d %d %d ", width, height, bytesPerPixel) + Quoted(name) +
            Format(" -> %u", handle));
     return handle;

@@ -64,4 +64,7 @@ private:
     CallLog* log_;
     TextureTable textures_;
     float viewScale_ = 70.0f;
+    // After a failed Init every call is still recorded but does nothing and
+    // answers 0, like a renderer without its window.
+    bool failed_ = false;
 };

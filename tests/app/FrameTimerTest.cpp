@@ -39,21 +39,26 @@ protected:
 };
 
 TEST_F(FrameTimerTest, FrequencyIsShiftedToAtMostTwoMegahertz) {
-    FakeCounter::frequency = 1000000;
-    FrameTimer slow(kFake);
-    EXPECT_EQ(slow.usePerformanceCounter, 1);
-    EXPECT_EQ(slow.shift, 0u);
-    EXPECT_DOUBLE_EQ(slow.secondsPerCount, 1e-6);
-
-    FakeCounter::frequency = 1000000000;  // 1 GHz: shifted 9 times to 1.95 MHz
-    FrameTimer fast(kFake);
-    EXPECT_EQ(fast.shift, 9u);
-    EXPECT_DOUBLE_EQ(fast.secondsPerCount, 1.0 / (1000000000 >> 9));
-
-    FakeCounter::frequency = int64_t(1) << 40;
-    FrameTimer huge(kFake);
-    EXPECT_LE(huge.frequency, 2000000);
-    EXPECT_GT(huge.frequency, 1000000);
+    // The shift only sets the step size; `frequency` keeps the raw value.
+    const struct {
+        int64_t raw;
+        uint32_t shift;
+    } cases[] = {
+        {1000000, 0},
+        {2000000, 0},
+        {2000001, 1},
+        {1000000000, 9},      // 1 GHz: 1.95 MHz after the shift
+        {int64_t(1) << 40, 20},  // upper bits set: shifted until they clear and below 2 MHz
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.raw);
+        FakeCounter::frequency = c.raw;
+        FrameTimer timer(kFake);
+        EXPECT_EQ(timer.usePerformanceCounter, 1);
+        EXPECT_EQ(timer.frequency, c.raw);
+        EXPECT_EQ(timer.shift, c.shift);
+        EXPECT_DOUBLE_EQ(timer.secondsPerCount, 1.0 / double(c.raw >> c.shift));
+    }
 }
 
 TEST_F(FrameTimerTest, MeasuresForwardStepsFromTheFirstUpdate) {

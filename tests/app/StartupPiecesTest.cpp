@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "app/DebugSwitch.h"
@@ -98,6 +99,77 @@ TEST_F(SavedOptionsTest, ShortFileFillsWhatItCovers) {
     ReadSavedOptions(kSavedOptionsPath, &partial);
     EXPECT_EQ(partial.randomBackground, 1);
     EXPECT_EQ(partial.roundsToWin, 2);  // a torn field is not taken
+}
+
+std::string OptionBytes(uint8_t unlimited, uint32_t timeBits, uint8_t random, uint32_t rounds) {
+    std::string b(10, '\0');
+    b[0] = static_cast<char>(unlimited);
+    for (int i = 0; i < 4; ++i) b[1 + i] = static_cast<char>(timeBits >> (8 * i));
+    b[5] = static_cast<char>(random);
+    for (int i = 0; i < 4; ++i) b[6 + i] = static_cast<char>(rounds >> (8 * i));
+    return b;
+}
+
+TEST_F(SavedOptionsTest, MeaninglessFieldTakesItsDefaultWithOneLine) {
+    ASSERT_EQ(mkdir("logs", 0755), 0);
+    const uint32_t k45 = 0x42340000;  // 45.0f
+    struct Case {
+        std::string bytes;
+        uint8_t unlimited;
+        float roundTime;
+        uint8_t random;
+        int rounds;
+        const char* log;
+    } cases[] = {
+        // Edges that are valid read exactly, with no line.
+        {OptionBytes(1, k45, 1, 1), 1, 45.0f, 1, 1, ""},
+        {OptionBytes(0, 0x00000001, 0, 3), 0, 1.4e-45f, 0, 3, ""},
+        {OptionBytes(0x95, k45, 1, 3), 0, 45.0f, 1, 3,
+         "     Graficos: cfg\\config.cfg: unlimitedTime = 149 no vale, se usa 0\n"},
+        {OptionBytes(1, k45, 2, 3), 1, 45.0f, 0, 3,
+         "     Graficos: cfg\\config.cfg: randomBackground = 2 no vale, se usa 0\n"},
+        {OptionBytes(0, k45, 0, 0), 0, 45.0f, 0, 2,
+         "     Graficos: cfg\\config.cfg: roundsToWin = 0 no vale, se usa 2\n"},
+        {OptionBytes(0, k45, 0, 4), 0, 45.0f, 0, 2,
+         "     Graficos: cfg\\config.cfg: roundsToWin = 4 no vale, se usa 2\n"},
+        {OptionBytes(0, k45, 0, 0xFFFFFFFF), 0, 45.0f, 0, 2,
+         "     Graficos: cfg\\config.cfg: roundsToWin = 4294967295 no vale, se usa 2\n"},
+        {OptionBytes(0, 0x00000000, 0, 1), 0, 60.0f, 0, 1,
+         "     Graficos: cfg\\config.cfg: roundTime = 0 no vale, se usa 60\n"},
+        {OptionBytes(0, 0xC2700000, 0, 1), 0, 60.0f, 0, 1,
+         "     Graficos: cfg\\config.cfg: roundTime = -60 no vale, se usa 60\n"},
+        {OptionBytes(0, 0x7F800000, 0, 1), 0, 60.0f, 0, 1,
+         "     Graficos: cfg\\config.cfg: roundTime = inf no vale, se usa 60\n"},
+        {OptionBytes(0, 0x7FC00000, 0, 1), 0, 60.0f, 0, 1,
+         "     Graficos: cfg\\config.cfg: roundTime = nan no vale, se usa 60\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.log);
+        TestFolder::Write("logs/log.txt", "");
+        TestFolder::Write("cfg/config.cfg", c.bytes);
+        GameSettings read;
+        read.unlimitedTime = 7;  // proves every field was set by the reading
+        read.roundTime = 7.0f;
+        read.randomBackground = 7;
+        read.roundsToWin = 7;
+        ReadSavedOptions(kSavedOptionsPath, &read);
+        EXPECT_EQ(read.unlimitedTime, c.unlimited);
+        EXPECT_EQ(read.roundTime, c.roundTime);
+        EXPECT_EQ(read.randomBackground, c.random);
+        EXPECT_EQ(read.roundsToWin, c.rounds);
+        EXPECT_EQ(TestFolder::Read("logs/log.txt"), c.log);
+    }
+
+    // Random bytes: every field is refused, one line each, and what is
+    // written back is the defaults.
+    TestFolder::Write("logs/log.txt", "");
+    TestFolder::Write("cfg/config.cfg", OptionBytes(0x95, 0xFF800000, 0xC3, 0x8B7A6951));
+    GameSettings read;
+    ReadSavedOptions(kSavedOptionsPath, &read);
+    const std::string log = TestFolder::Read("logs/log.txt");
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4);
+    ASSERT_EQ(WriteSavedOptions(kSavedOptionsPath, read), 1);
+    EXPECT_EQ(TestFolder::Read("cfg/config.cfg"), OptionBytes(0, 0x42700000, 0, 2));
 }
 
 TEST_F(SavedOptionsTest, FailedWriteLeavesOldFile) {

@@ -13,7 +13,7 @@ const char kSession[] =
 
 struct Outcome {
     int exit = -2;
-    std::string log, options, keys;
+    std::string log, keys, trace;
 };
 
 Outcome Replay(const std::string& session) {
@@ -23,24 +23,38 @@ Outcome Replay(const std::string& session) {
     game.UseRenderer("Headless.dll");
     game.Write("session.txt", session);
     game.Start({}, {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy",
-                    "CORRALON_REPLAY=" + game.Path("session.txt")});
+                    "CORRALON_REPLAY=" + game.Path("session.txt"),
+                    "CORRALON_HEADLESS_TRACE=" + game.Path("trace.txt")});
     out.exit = game.Wait(60.0);
     out.log = game.Read("logs/log.txt");
-    out.options = game.Read("cfg/config.cfg");
     out.keys = game.Read("cfg/tecladoDI.cfg");
+    out.trace = game.Read("trace.txt");
     return out;
 }
 
-TEST(SessionGame, ReplayEndsTheGameNormallyAndRepeatsItself) {
-    Outcome first = Replay(kSession);
-    ASSERT_EQ(first.exit, 0) << "the end of the file closes the game; log:\n" << first.log;
-    EXPECT_NE(first.log.find("Fin del log"), std::string::npos);
-    EXPECT_EQ(first.keys.size(), 20u);
-    Outcome second = Replay(kSession);
-    ASSERT_EQ(second.exit, 0);
-    EXPECT_EQ(LogWithoutTicks(second.log), LogWithoutTicks(first.log));
-    EXPECT_EQ(second.options, first.options);
-    EXPECT_EQ(second.keys, first.keys);
+// Every screen is still a placeholder, so the keys of a session change
+// nothing a run leaves behind: comparing what two runs log or save would
+// pass whatever the replay did. Until the menus exist, the replay is held
+// to what it does drive now, one frame per session line (and the frame that
+// finds the end); comparing the keys' effects belongs to the whole-session
+// replay suite that comes with the menus.
+TEST(SessionGame, ReplayRunsOneFramePerLineAndEndsTheGameNormally) {
+    const struct {
+        std::string session;
+        size_t frames;
+    } cases[] = {
+        {kSession, 8},
+        {"# three frames\n0.016\n0.016 +RETURN\n0.016 -RETURN\n", 3},
+        {"0.5\n", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.session);
+        Outcome out = Replay(c.session);
+        ASSERT_EQ(out.exit, 0) << "the end of the file closes the game; log:\n" << out.log;
+        EXPECT_NE(out.log.find("Fin del log"), std::string::npos);
+        EXPECT_EQ(out.keys.size(), 20u);
+        EXPECT_EQ(PresentCount(out.trace), c.frames + 1) << out.trace;
+    }
 }
 
 TEST(SessionGame, BrokenSessionIsLoggedAndClosesTheGame) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "base/Library.h"
+#include "input/TecladoBindings.h"
 #include "tests/TestFolder.h"
 
 namespace {
@@ -52,6 +53,69 @@ TEST(Files, AtomicWriteReplacesWholeOrNothing) {
     EXPECT_FALSE(TestFolder::Exists("Cfg/x.bin.new"));
     EXPECT_EQ(PlatformWriteFileAtomic("missing\\x.bin", "ab", 2), 0);
     EXPECT_EQ(PlatformWriteFileAtomic(nullptr, "ab", 2), 0);
+}
+
+TEST(Files, FolderIsNeverOpenedAsAFile) {
+    TestFolder folder;
+    ASSERT_EQ(mkdir("Cfg", 0755), 0);
+    ASSERT_EQ(mkdir("Cfg/config.cfg", 0755), 0);
+    for (const char* mode : {"rb", "rt", "r+b", "wb", "ab"}) {
+        SCOPED_TRACE(mode);
+        EXPECT_EQ(PlatformOpenFile("cfg\\config.cfg", mode), nullptr);
+        EXPECT_EQ(PlatformOpenFile("cfg", mode), nullptr);
+    }
+}
+
+// Settings kept elsewhere through a link: the save lands at the link's end
+// and the link stays a link.
+TEST(Files, AtomicWriteFollowsSymbolicLinks) {
+    TestFolder folder;
+    const std::string here = folder.path();
+    ASSERT_EQ(mkdir("cfg", 0755), 0);
+    ASSERT_EQ(mkdir("home", 0755), 0);
+    ASSERT_EQ(mkdir("home/sub", 0755), 0);
+    struct Case {
+        const char* link;    // made in cfg/
+        std::string target;  // what the link holds
+        const char* lands;   // the file that must hold the new bytes
+    } cases[] = {
+        {"relative.cfg", "../home/a.cfg", "home/a.cfg"},
+        {"absolute.cfg", here + "/home/b.cfg", "home/b.cfg"},
+        {"chain.cfg", "relative.cfg", "home/a.cfg"},
+        {"dangling.cfg", "../home/sub/new.cfg", "home/sub/new.cfg"},
+    };
+    TestFolder::Write("home/a.cfg", "old");
+    TestFolder::Write("home/b.cfg", "old");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.link);
+        const std::string link = std::string("cfg/") + c.link;
+        ASSERT_EQ(symlink(c.target.c_str(), link.c_str()), 0);
+        EXPECT_EQ(PlatformWriteFileAtomic(("cfg\\" + std::string(c.link)).c_str(), "new", 3), 1);
+        struct stat st;
+        ASSERT_EQ(lstat(link.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISLNK(st.st_mode));
+        EXPECT_EQ(TestFolder::Read(c.lands), "new");
+        EXPECT_FALSE(TestFolder::Exists(std::string(c.lands) + ".new"));
+        EXPECT_FALSE(TestFolder::Exists(link + ".new"));
+        TestFolder::Write(c.lands, "old");
+    }
+
+    // A loop has no end to write to: nothing changes.
+    ASSERT_EQ(symlink("loop2.cfg", "cfg/loop1.cfg"), 0);
+    ASSERT_EQ(symlink("loop1.cfg", "cfg/loop2.cfg"), 0);
+    EXPECT_EQ(PlatformWriteFileAtomic("cfg\\loop1.cfg", "new", 3), 0);
+    struct stat st;
+    ASSERT_EQ(lstat("cfg/loop1.cfg", &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+
+    // The key bindings are saved the same way.
+    ASSERT_EQ(symlink("../home/keys.cfg", "cfg/tecladoDI.cfg"), 0);
+    uint8_t bindings[2][kBindingCount];
+    SetDefaultBindings(bindings);
+    EXPECT_EQ(WriteBindings(kBindingsPath, bindings), 1);
+    EXPECT_EQ(TestFolder::Read("home/keys.cfg").size(), static_cast<size_t>(kBindingFileSize));
+    ASSERT_EQ(lstat("cfg/tecladoDI.cfg", &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
 }
 
 TEST(Library, DllNamesFindTheNativeLibrary) {

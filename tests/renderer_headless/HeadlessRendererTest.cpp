@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "HeadlessFixture.h"
+#include "tests/RendererOperations.h"
 
 namespace {
 
@@ -40,6 +41,30 @@ TEST_F(HeadlessTest, FailInitSwitchMakesInitFail) {
     EXPECT_EQ(window, nullptr);
     EXPECT_EQ(LastLine(), "Init -> 0");
     EXPECT_EQ(r->Init(&window, nullptr), 1);
+}
+
+// After a failed Init the game still calls until it closes: every call is
+// recorded (so a trace shows what came) but keeps and answers nothing.
+TEST_F(HeadlessTest, AfterAFailedInitEveryOperationDoesNothing) {
+    Renderer* r = NewRenderer();
+    WindowHandle window = nullptr;
+    ASSERT_EQ(r->Init(&window, nullptr), 1);
+    const unsigned char pixels[3] = {1, 2, 3};
+    ASSERT_NE(r->CreateTexture(pixels, 1, 1, 3, "antes"), 0u);
+    setenv("CORRALON_HEADLESS_FAIL_INIT", "1", 1);
+    EXPECT_EQ(r->Init(&window, nullptr), 0);
+    unsetenv("CORRALON_HEADLESS_FAIL_INIT");
+    clearCallLog_();
+    for (const RendererOperation& operation : AllRendererOperations()) {
+        SCOPED_TRACE(operation.name);
+        const size_t before = Lines().size();
+        EXPECT_EQ(operation.answer(r), 0.0);
+        EXPECT_GT(Lines().size(), before) << "call not recorded";
+    }
+    // Nothing set while failed survives into a later start.
+    ASSERT_EQ(r->Init(&window, nullptr), 1);
+    EXPECT_EQ(r->GetViewScale(), 70.0f);
+    EXPECT_EQ(r->CountTextures(), 0);
 }
 
 TEST_F(HeadlessTest, RecordsCallsWithArgumentsAndFormattedText) {

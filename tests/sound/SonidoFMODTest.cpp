@@ -162,6 +162,7 @@ TEST(SoundPlugin, RefusesMixerBeforeVersionTwo) {
 
 TEST(SoundPlugin, UnstartedObjectIsHarmless) {
     TempGameFolder folder;
+    TempGameFolder::WriteBytes("x.wav", {'R', 'I', 'F', 'F'});
     SonidoFMOD sound;
     EXPECT_EQ(sound.PlaySample(0), 1);
     EXPECT_EQ(sound.FreeSample(0), 1);
@@ -169,6 +170,10 @@ TEST(SoundPlugin, UnstartedObjectIsHarmless) {
     EXPECT_EQ(sound.PlayMusic("x.wav"), 0);
     EXPECT_EQ(sound.StopMusic(), 0);
     EXPECT_EQ(sound.Shutdown(), 1);
+    // A sample says why it was refused; music without a device is silent.
+    EXPECT_EQ(TempGameFolder::ReadText("logs/log.txt"),
+              "     Interfaz sonido: Cargando x.wav\n"
+              "     Interfaz sonido: el sonido no esta iniciado\n");
 }
 
 TEST_F(PluginTest, LibraryExportsWork) {

@@ -24,6 +24,17 @@ void WriteConfig(const std::string& text) {
 
 bool IsNull(Sonido* s) { return dynamic_cast<SonidoNulo*>(s) != nullptr; }
 
+TEST(SoundLoader, FolderInPlaceOfTheConfigurationIsNoConfiguration) {
+    TempGameFolder folder;
+    ASSERT_EQ(mkdir("cfg/sonidocfg.txt", 0755), 0);
+    Sonido* sound = LoadSound(nullptr, nullptr);
+    EXPECT_TRUE(IsNull(sound));
+    // The default library is tried, not "no library named".
+    EXPECT_EQ(TempGameFolder::ReadText("logs/log.txt"),
+              std::string(kConfigError) + CannotLoad("Plimsa.dll"));
+    // Like the game, never deleted: Sonido has no virtual destructor.
+}
+
 TEST(SoundLoader, NoConfigurationAndNoLibrary) {
     TempGameFolder folder;
     Sonido* sound = LoadSound(nullptr, nullptr);
