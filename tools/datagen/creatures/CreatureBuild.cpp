@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "base/Library.h"
+#include "base/Plugin.h"
 #include "sdk/Renderer.h"
 #include "tools/datagen/creatures/SvgCells.h"
 #include "tools/qvl/QvlManifest.h"
@@ -26,15 +26,12 @@ Renderer* LoadHeadlessRenderer(const std::string& gameFolder, std::string& reaso
     // The output folder may be a fresh one without plug-ins: then the one
     // beside the generator serves.
     std::string path = gameFolder + "/Headless.dll";
-    void* library = PlatformLoadLibrary(path.c_str());
-    if (!library) {
+    auto plugin = LoadPlugin<Renderer>(path.c_str(), "CreateRendererInstance");
+    if (!plugin.libraryOpened) {
         path = ProgramFolder() + "/Headless.dll";
-        library = PlatformLoadLibrary(path.c_str());
+        plugin = LoadPlugin<Renderer>(path.c_str(), "CreateRendererInstance");
     }
-    auto create = library ? reinterpret_cast<CreateRendererInstanceFn>(
-                                PlatformGetSymbol(library, "CreateRendererInstance"))
-                          : nullptr;
-    Renderer* renderer = create ? create() : nullptr;
+    Renderer* renderer = plugin.object;
     if (!renderer) reason = "cannot load the headless renderer " + path + ": " + PlatformLibraryError();
     return renderer;
 }
