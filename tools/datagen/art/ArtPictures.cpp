@@ -3,7 +3,7 @@
 #include "tools/datagen/art/ArtPictures.h"
 
 #include "fight/ParticlePictures.h"
-#include "tools/datagen/BmpWriter.h"
+#include "tools/datagen/RgbImage.h"
 #include "tools/datagen/DataGroup.h"
 #include "tools/datagen/art/Canvas.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/Files.h"
-#include "tools/datagen/BmpWriter.h"
+#include "tools/datagen/RgbImage.h"
 #include "tools/datagen/DataGroup.h"
 #include "tools/datagen/creatures/Catalog.h"
 #include "tools/datagen/creatures/CreatureBuild.h"
