@@ -45,7 +45,7 @@ std::string GamePath(const OutputFolder& out, const char* gameFile) {
 
 bool BuildCreature(Renderer* renderer, const DataSources& sources, const CreatureSource& creature,
                    const OutputFolder& out, std::string& reason) {
-    std::string folder = sources.Path(std::string("creatures/") + creature.folder);
+    std::string folder = sources.Path("creatures/" + creature.name);
     QvlManifest manifest;
     if (!ParseQvlManifest(folder + "/manifest.txt", manifest, reason)) return false;
     SvgSheets sheets(folder);
@@ -58,9 +58,9 @@ bool BuildCreature(Renderer* renderer, const DataSources& sources, const Creatur
         image.pixels = std::move(picture.rgba);
         return true;
     };
-    std::string path = GamePath(out, creature.gameFile);
+    std::string path = GamePath(out, creature.gameFile.c_str());
     if (BuildQvl(renderer, manifest, draw, path.c_str(), reason) != 0) {
-        reason = std::string(creature.folder) + ": " + reason;
+        reason = creature.name + ": " + reason;
         return false;
     }
     return true;
