@@ -4,9 +4,8 @@
 #include <map>
 #include <string>
 
-#include "base/Log.h"
 #include "creature/AccionesNulas.h"
-#include "base/Library.h"
+#include "base/Plugin.h"
 
 namespace {
 
@@ -30,29 +29,20 @@ Registry& TheRegistry() {
 
 const size_t kPathBuffer = 1024;
 
-InterfazAcciones* Missing(const char* path) {
-    LogPrintf("     Interfaz Acciones: No se ha podido cargar la DLL de acciones del bicho:  %s\n",
-              path ? path : "");
-    return new AccionesNulas();
-}
+const char kMissingLibrary[] =
+    "     Interfaz Acciones: No se ha podido cargar la DLL de acciones del bicho:  %s\n";
 
 }  // namespace
 
 InterfazAcciones* LoadActionLibrary(const char* path) {
-    void* library = PlatformLoadLibrary(path);
-    if (!library) return Missing(path);
+    PluginObject<InterfazAcciones> plugin =
+        LoadPlugin<InterfazAcciones>(path, "CreateActionInstance", kMissingLibrary);
+    InterfazAcciones* object = plugin.object;
+    if (!object) return new AccionesNulas();
+    void* library = plugin.library;
     Registry& registry = TheRegistry();
-    auto known = registry.libraries.find(library);
-    if (known != registry.libraries.end()) {
+    if (registry.libraries.count(library))
         PlatformFreeLibrary(library);  // the registry already holds one reference
-    }
-    auto create = reinterpret_cast<CreateActionInstanceFn>(
-        PlatformGetSymbol(library, "CreateActionInstance"));
-    InterfazAcciones* object = create ? create() : nullptr;
-    if (!object) {
-        if (known == registry.libraries.end()) PlatformFreeLibrary(library);
-        return Missing(path);
-    }
     registry.libraryOf[object] = library;
     LibraryEntry& entry = registry.libraries[library];
     if (entry.count == 0) entry.path = path;

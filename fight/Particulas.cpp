@@ -4,24 +4,10 @@
 
 #include "base/Log.h"
 #include "fight/ParticleMath.h"
+#include "fight/ParticlePictures.h"
 
-namespace {
-
-struct TextureFile {
-    const char* path;
-    bool keyed;
-};
-
-// In kind-table order; the blood texture comes first.
-const TextureFile kTextureFiles[Particulas::kTextureCount] = {
-    {"bmp\\sangre256.bmp", true},  {"bmp\\charco256.bmp", true}, {"bmp\\star.bmp", false},
-    {"bmp\\sunflare.bmp", false},  {"bmp\\bolafuego.bmp", true}, {"bmp\\circle.bmp", false},
-    {"bmp\\Charcokk.bmp", true},   {"bmp\\Gotakk.bmp", true},    {"bmp\\Escupitajo.bmp", false},
-    {"bmp\\Espada.bmp", true},     {"bmp\\perdigona.bmp", true}, {"bmp\\caparazon.bmp", true},
-    {"bmp\\huevo.bmp", true},      {"bmp\\cabpalo.bmp", true},   {"bmp\\humo.bmp", false},
-};
-
-}  // namespace
+static_assert(sizeof kParticlePictures / sizeof kParticlePictures[0] == Particulas::kTextureCount,
+              "one texture slot per particle picture");
 
 Particulas::~Particulas() {
     // Records are plain memory; a missing Shutdown must not leak them.
@@ -42,9 +28,9 @@ int Particulas::Init(Renderer* renderer) {
     floor_ = 0.9f;
     for (int i = 0; i < kTextureCount; ++i) {
         if (!renderer_) break;
-        textures_[i] = kTextureFiles[i].keyed
-                           ? renderer_->LoadTextureKeyed(kTextureFiles[i].path, 255, 0, 255)
-                           : renderer_->LoadTexture(kTextureFiles[i].path);
+        textures_[i] = kParticlePictures[i].keyed
+                           ? renderer_->LoadTextureKeyed(kParticlePictures[i].file, 255, 0, 255)
+                           : renderer_->LoadTexture(kParticlePictures[i].file);
     }
     for (int i = 0; i < kInitialRecords; ++i) {
         Particula* p = new (std::nothrow) Particula();

@@ -4,7 +4,7 @@
 
 #include "base/Log.h"
 #include "base/ConfigFile.h"
-#include "base/Library.h"
+#include "base/Plugin.h"
 
 Renderer* LoadRenderer() {
     char libraryName[256] = "Krellin.dll";
@@ -30,16 +30,7 @@ Renderer* LoadRenderer() {
         config.Close();
     }
 
-    void* library = PlatformLoadLibrary(libraryName);
-    CreateRendererInstanceFn create = reinterpret_cast<CreateRendererInstanceFn>(
-        PlatformGetSymbol(library, "CreateRendererInstance"));
-    Renderer* renderer = create ? create() : nullptr;
-    if (!renderer) {
-        LogPrintf("     Interfaz Grafica: No se ha podido cargar la DLL grafica: %s\n",
-                  libraryName);
-        // A library without a usable factory is of no further use.
-        if (library) PlatformFreeLibrary(library);
-        return nullptr;
-    }
-    return renderer;
+    return LoadPlugin<Renderer>(libraryName, "CreateRendererInstance",
+                                "     Interfaz Grafica: No se ha podido cargar la DLL grafica: %s\n")
+        .object;
 }

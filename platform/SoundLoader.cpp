@@ -4,19 +4,16 @@
 
 #include "base/Log.h"
 #include "base/ConfigFile.h"
-#include "base/Library.h"
+#include "base/Plugin.h"
 #include "platform/SonidoNulo.h"
 
 namespace {
 const char kSoundConfigPath[] = "cfg\\sonidocfg.txt";
 const char kDefaultLibrary[] = "Plimsa.dll";
 
-Sonido* Disabled(const char* library) {
-    LogPrintf("     Interfaz Sonido: No se puede cargar la libreria: ->%s<- y el sonido estara "
-              "inhabilitado\n",
-              library);
-    return new SonidoNulo();
-}
+const char kMissingLibrary[] =
+    "     Interfaz Sonido: No se puede cargar la libreria: ->%s<- y el sonido estara "
+    "inhabilitado\n";
 }  // namespace
 
 Sonido* LoadSound(WindowHandle, InstanceHandle) {
@@ -38,16 +35,7 @@ Sonido* LoadSound(WindowHandle, InstanceHandle) {
         library[sizeof library - 1] = '\0';
     }
 
-    void* handle = PlatformLoadLibrary(library);
-    if (!handle) return Disabled(library);
-    CreateSoundInstanceFn create =
-        reinterpret_cast<CreateSoundInstanceFn>(PlatformGetSymbol(handle, "CreateSoundInstance"));
-    Sonido* sound = create ? create() : nullptr;
-    if (!sound) {
-        // A library without the factory (or whose factory fails) is no sound library.
-        PlatformFreeLibrary(handle);
-        return Disabled(library);
-    }
     // The library stays loaded for the rest of the run.
-    return sound;
+    Sonido* sound = LoadPlugin<Sonido>(library, "CreateSoundInstance", kMissingLibrary).object;
+    return sound ? sound : new SonidoNulo();
 }

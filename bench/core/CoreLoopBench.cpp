@@ -6,7 +6,7 @@
 
 #include "app/RunFrame.h"
 #include "base/Clock.h"
-#include "base/Library.h"
+#include "base/Plugin.h"
 #include "sdk/Renderer.h"
 #include "platform/SonidoNulo.h"
 #include "input/Teclado.h"
@@ -16,11 +16,8 @@ namespace {
 Renderer* LoadHeadless() {
     static Renderer* renderer = nullptr;
     if (renderer) return renderer;
-    void* library = PlatformLoadLibrary(CORRALON_GAME_DIR "/Headless.so");
-    auto create = reinterpret_cast<CreateRendererInstanceFn>(
-        PlatformGetSymbol(library, "CreateRendererInstance"));
-    if (!create) return nullptr;
-    renderer = create();
+    renderer = LoadPlugin<Renderer>(CORRALON_GAME_DIR "/Headless.so", "CreateRendererInstance").object;
+    if (!renderer) return nullptr;
     WindowHandle window = nullptr;
     renderer->Init(&window, nullptr);
     return renderer;

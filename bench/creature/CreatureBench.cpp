@@ -10,7 +10,7 @@
 
 #include "sdk/Bicho.h"
 #include "creature/QvlRead.h"
-#include "base/Library.h"
+#include "base/Plugin.h"
 
 namespace {
 
@@ -19,12 +19,10 @@ const int kSide = 128;
 
 Renderer* Headless() {
     static Renderer* renderer = [] {
-        void* library = PlatformLoadLibrary(CORRALON_GAME_DIR "/Headless.dll");
-        auto create = library ? reinterpret_cast<CreateRendererInstanceFn>(
-                                    PlatformGetSymbol(library, "CreateRendererInstance"))
-                              : nullptr;
-        if (!create) fprintf(stderr, "Headless.so not found in %s\n", CORRALON_GAME_DIR);
-        return create ? create() : nullptr;
+        Renderer* headless =
+            LoadPlugin<Renderer>(CORRALON_GAME_DIR "/Headless.dll", "CreateRendererInstance").object;
+        if (!headless) fprintf(stderr, "Headless.so not found in %s\n", CORRALON_GAME_DIR);
+        return headless;
     }();
     return renderer;
 }

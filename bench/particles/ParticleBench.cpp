@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "fight/Particulas.h"
-#include "base/Library.h"
+#include "base/Plugin.h"
 
 namespace {
 
@@ -14,10 +14,7 @@ constexpr float kDt = 1.0f / 60.0f;
 
 Renderer* HeadlessRenderer() {
     static Renderer* renderer = [] {
-        void* library = PlatformLoadLibrary(CORRALON_GAME_DIR "/Headless.so");
-        auto create = reinterpret_cast<CreateRendererInstanceFn>(
-            PlatformGetSymbol(library, "CreateRendererInstance"));
-        return create ? create() : nullptr;
+        return LoadPlugin<Renderer>(CORRALON_GAME_DIR "/Headless.so", "CreateRendererInstance").object;
     }();
     return renderer;
 }

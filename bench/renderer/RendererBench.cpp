@@ -8,7 +8,7 @@
 
 #include <cstdlib>
 
-#include "base/Library.h"
+#include "base/Plugin.h"
 #include "support/rendercheck/CheckScene.h"
 
 namespace {
@@ -30,11 +30,7 @@ struct KrellinSession {
             state.SkipWithError("no game folder");
             return false;
         }
-        void* library = PlatformLoadLibrary("Krellin.dll");
-        auto create = library ? reinterpret_cast<CreateRendererInstanceFn>(
-                                    PlatformGetSymbol(library, "CreateRendererInstance"))
-                              : nullptr;
-        renderer = create ? create() : nullptr;
+        renderer = LoadPlugin<Renderer>("Krellin.dll", "CreateRendererInstance").object;
         WindowHandle handle = nullptr;
         if (!renderer || !renderer->Init(&handle, nullptr)) {
             state.SkipWithError("Krellin does not start");

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "base/Library.h"
+#include "base/Plugin.h"
 
 std::vector<TestAnimation> FrogAnimations() {
     return {
@@ -22,10 +22,7 @@ std::vector<TestAnimation> FrogAnimations() {
 
 Renderer* HeadlessRenderer() {
     static Renderer* renderer = [] {
-        void* library = PlatformLoadLibrary(CORRALON_GAME_DIR "/Headless.so");
-        auto create = reinterpret_cast<CreateRendererInstanceFn>(
-            PlatformGetSymbol(library, "CreateRendererInstance"));
-        return create ? create() : nullptr;
+        return LoadPlugin<Renderer>(CORRALON_GAME_DIR "/Headless.so", "CreateRendererInstance").object;
     }();
     if (!renderer) ADD_FAILURE() << "headless renderer not loadable: " << PlatformLibraryError();
     return renderer;

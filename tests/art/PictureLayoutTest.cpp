@@ -4,23 +4,23 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
+#include <vector>
 
 #include "ArtOutput.h"
+#include "fight/ParticlePictures.h"
 
 namespace {
 
 struct Expected {
     const char* name;
     bool keyed;  // as the game loads it
+    int width = 0, height = 0;  // 0: any size
 };
 
-// Every picture of the marker, particles, menus, intro and credits.
+// Every picture of the marker, menus, intro and credits; the particles'
+// come from their own list.
 const Expected kPictures[] = {
-    {"bmp\\sangre256.bmp", true},  {"bmp\\charco256.bmp", true},  {"bmp\\star.bmp", false},
-    {"bmp\\sunflare.bmp", false},  {"bmp\\bolafuego.bmp", true},  {"bmp\\circle.bmp", false},
-    {"bmp\\Charcokk.bmp", true},   {"bmp\\Gotakk.bmp", true},     {"bmp\\Escupitajo.bmp", false},
-    {"bmp\\Espada.bmp", true},     {"bmp\\perdigona.bmp", true},  {"bmp\\caparazon.bmp", true},
-    {"bmp\\huevo.bmp", true},      {"bmp\\cabpalo.bmp", true},    {"bmp\\humo.bmp", false},
     {"bmp\\barra3.bmp", true},     {"bmp\\numerosB.bmp", true},   {"bmp\\loflipo.bmp", false},
     {"bmp\\MenuBgSI.bmp", false},  {"bmp\\MenuBgSD.bmp", false},  {"bmp\\MenuBgII.bmp", false},
     {"bmp\\MenuBgID.bmp", false},  {"bmp\\quarvell.bmp", false},  {"bmp\\huevohi.bmp", true},
@@ -59,12 +59,20 @@ int CoveredOnGridLines(const Picture& p, int cellW, int cellH, Allowed allowed) 
 
 TEST(PictureLayoutTest, EveryPictureLoadsAsTheGameLoadsIt) {
     ASSERT_FALSE(ArtFolder().empty());
-    for (const Expected& e : kPictures) {
+    std::vector<Expected> pictures;
+    for (const ParticlePicture& p : kParticlePictures)
+        pictures.push_back({p.file, p.keyed, p.width, p.height});
+    pictures.insert(pictures.end(), std::begin(kPictures), std::end(kPictures));
+    for (const Expected& e : pictures) {
         SCOPED_TRACE(e.name);
         Picture picture;
         ASSERT_TRUE(LoadArt(e.name, e.keyed, &picture));
         EXPECT_GE(picture.width, 64);
         EXPECT_GE(picture.height, 64);
+        if (e.width) {
+            EXPECT_EQ(e.width, picture.width);
+            EXPECT_EQ(e.height, picture.height);
+        }
         if (e.keyed) {
             // Something is drawn and something is see-through.
             const int covered = CoveredIn(picture, 0, 0, picture.width, picture.height);

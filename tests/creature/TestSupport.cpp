@@ -9,7 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "base/Library.h"
+#include "base/Plugin.h"
 
 namespace {
 
@@ -50,13 +50,11 @@ Headless& Load() {
     static Headless headless = [] {
         Headless h;
         mkdir("logs", 0755);
-        void* library = PlatformLoadLibrary(CORRALON_GAME_DIR "/Headless.dll");
-        if (!library) return h;
-        auto create = reinterpret_cast<CreateRendererInstanceFn>(
-            PlatformGetSymbol(library, "CreateRendererInstance"));
-        h.callLog = reinterpret_cast<const char* (*)()>(PlatformGetSymbol(library, "HeadlessCallLog"));
-        h.clearLog = reinterpret_cast<void (*)()>(PlatformGetSymbol(library, "HeadlessClearCallLog"));
-        h.renderer = create ? create() : nullptr;
+        auto plugin = LoadPlugin<Renderer>(CORRALON_GAME_DIR "/Headless.dll", "CreateRendererInstance");
+        if (!plugin.object) return h;
+        h.callLog = reinterpret_cast<const char* (*)()>(PlatformGetSymbol(plugin.library, "HeadlessCallLog"));
+        h.clearLog = reinterpret_cast<void (*)()>(PlatformGetSymbol(plugin.library, "HeadlessClearCallLog"));
+        h.renderer = plugin.object;
         return h;
     }();
     return headless;

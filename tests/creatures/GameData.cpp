@@ -8,7 +8,7 @@
 #include "sdk/Bicho.h"
 #include "creature/QvlRead.h"
 #include "base/Files.h"
-#include "base/Library.h"
+#include "base/Plugin.h"
 #include "sdk/Renderer.h"
 
 const char* const kFighterFiles[3] = {"Bichos\\rana.qvl", "Bichos\\brocanto.qvl",
@@ -25,11 +25,7 @@ std::string GameFile(const std::string& gamePath) {
 Renderer* HeadlessRenderer() {
     static Renderer* renderer = [] {
         std::string path = std::string(CORRALON_GAME_DIR) + "/Headless.dll";
-        void* library = PlatformLoadLibrary(path.c_str());
-        auto create = library ? reinterpret_cast<CreateRendererInstanceFn>(
-                                    PlatformGetSymbol(library, "CreateRendererInstance"))
-                              : nullptr;
-        return create ? create() : nullptr;
+        return LoadPlugin<Renderer>(path.c_str(), "CreateRendererInstance").object;
     }();
     return renderer;
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -100,6 +101,26 @@ TEST(BehaviourLibraries, EachCreatureHasItsBehaviourBesideIt) {
     EXPECT_TRUE(ReadBytes(GameFile("Bichos\\truvaldino.so")) == rana);
     EXPECT_TRUE(ReadBytes(GameFile("Bichos\\mosca.so")) == mosca);
     EXPECT_TRUE(ReadBytes(GameFile("Bichos\\flor.so")) == flor);
+}
+
+// content.txt decides what is built and which behaviour goes beside it; a
+// creature the game's lists name but content.txt leaves out would be missing.
+TEST(ContentList, CoversEveryCreatureTheGameListsName) {
+    std::vector<TextEntry> content, fighters, stages;
+    ASSERT_TRUE(ReadEntries(CORRALON_SOURCE_DIR "/data/content.txt", &content));
+    ASSERT_TRUE(ReadEntries(GameFile("Bichos\\bichos.txt"), &fighters));
+    ASSERT_TRUE(ReadEntries(GameFile("fondos\\fondos.txt"), &stages));
+    std::vector<std::string> listed;
+    for (const TextEntry& e : content)
+        if (e.section == "[bichos]") listed.push_back("Bichos\\" + e.key + ".qvl");
+    std::vector<std::string> named = Values(fighters, "[Jugadores]", "bicho");
+    for (const std::string& stage : Values(stages, "[fondos]", "fondo")) {
+        std::vector<TextEntry> s;
+        ASSERT_TRUE(ReadEntries(GameFile(stage), &s)) << stage;
+        for (const std::string& actor : Values(s, "[actor]", "bicho")) named.push_back(actor);
+    }
+    for (const std::string& creature : named)
+        EXPECT_NE(std::find(listed.begin(), listed.end(), creature), listed.end()) << creature;
 }
 
 }  // namespace

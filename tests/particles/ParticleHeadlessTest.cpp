@@ -1,22 +1,19 @@
 // The particle system drawing into the real headless renderer library.
 #include <string>
 
-#include "base/Library.h"
+#include "base/Plugin.h"
 #include "tests/particles/ParticleFixture.h"
 
 namespace {
 
 TEST(ParticleHeadless, DrawsEveryKindIntoTheHeadlessRenderer) {
-    void* library = PlatformLoadLibrary(CORRALON_GAME_DIR "/Headless.so");
-    ASSERT_NE(nullptr, library) << PlatformLibraryError();
-    auto create = reinterpret_cast<CreateRendererInstanceFn>(
-        PlatformGetSymbol(library, "CreateRendererInstance"));
-    auto callLog =
-        reinterpret_cast<const char* (*)()>(PlatformGetSymbol(library, "HeadlessCallLog"));
-    ASSERT_NE(nullptr, create);
-    ASSERT_NE(nullptr, callLog);
     // Renderers are never deleted; keep it reachable for the leak checker.
-    static Renderer* renderer = create();
+    static auto plugin = LoadPlugin<Renderer>(CORRALON_GAME_DIR "/Headless.so", "CreateRendererInstance");
+    ASSERT_NE(nullptr, plugin.object) << PlatformLibraryError();
+    Renderer* renderer = plugin.object;
+    auto callLog =
+        reinterpret_cast<const char* (*)()>(PlatformGetSymbol(plugin.library, "HeadlessCallLog"));
+    ASSERT_NE(nullptr, callLog);
     Particulas particles;
     particles.Init(renderer);
     for (int kind = 1; kind <= 17; ++kind)

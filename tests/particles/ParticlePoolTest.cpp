@@ -4,26 +4,19 @@
 #include <cmath>
 #include <string>
 
+#include "fight/ParticlePictures.h"
 #include "tests/TestFolder.h"
 #include "tests/particles/ParticleFixture.h"
 
 namespace {
 
 TEST_F(ParticleTest, InitLoadsTheFifteenPicturesInOrderWithTheirKey) {
-    const struct {
-        const char* path;
-        bool keyed;
-    } expected[] = {
-        {"bmp\\sangre256.bmp", true},  {"bmp\\charco256.bmp", true}, {"bmp\\star.bmp", false},
-        {"bmp\\sunflare.bmp", false},  {"bmp\\bolafuego.bmp", true}, {"bmp\\circle.bmp", false},
-        {"bmp\\Charcokk.bmp", true},   {"bmp\\Gotakk.bmp", true},    {"bmp\\Escupitajo.bmp", false},
-        {"bmp\\Espada.bmp", true},     {"bmp\\perdigona.bmp", true}, {"bmp\\caparazon.bmp", true},
-        {"bmp\\huevo.bmp", true},      {"bmp\\cabpalo.bmp", true},   {"bmp\\humo.bmp", false},
-    };
+    const ParticlePicture* expected = kParticlePictures;
     ASSERT_EQ(15u, renderer.calls.size());
+    EXPECT_STREQ("bmp\\sangre256.bmp", expected[0].file);  // the blood slot
     for (size_t i = 0; i < 15; ++i) {
-        SCOPED_TRACE(expected[i].path);
-        EXPECT_EQ(expected[i].path, renderer.calls[i].text);
+        SCOPED_TRACE(expected[i].file);
+        EXPECT_EQ(expected[i].file, renderer.calls[i].text);
         EXPECT_EQ(expected[i].keyed ? "LoadTextureKeyed" : "LoadTexture", renderer.calls[i].op);
         if (expected[i].keyed) {
             EXPECT_EQ((std::vector<float>{255, 0, 255}), renderer.calls[i].args);

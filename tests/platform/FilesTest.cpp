@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "base/Library.h"
+#include "base/Plugin.h"
 #include "input/TecladoBindings.h"
 #include "tests/TestFolder.h"
 
@@ -133,6 +134,28 @@ TEST(Library, DllNamesFindTheNativeLibrary) {
     EXPECT_EQ(PlatformLoadLibrary("Nada.dll"), nullptr);
     EXPECT_EQ(PlatformLoadLibrary(""), nullptr);
     EXPECT_EQ(PlatformGetSymbol(nullptr, "x"), nullptr);
+}
+
+TEST(Library, PluginsComeFromTheirFactoryAndEachFailureIsLoggedOnce) {
+    TestFolder folder;
+    ASSERT_EQ(mkdir("logs", 0755), 0);
+    ASSERT_EQ(symlink(CORRALON_TEST_BIN_DIR "/libcorralon_testmodule.so", "Modulo.so"), 0);
+    const char line[] = "fallo: %s\n";
+    PluginObject<int> made = LoadPlugin<int>("Modulo.dll", "CorralonTestModuleMake", line);
+    ASSERT_NE(made.object, nullptr);
+    EXPECT_EQ(*made.object, 7);
+    EXPECT_NE(made.library, nullptr);
+
+    PluginObject<int> noFactory = LoadPlugin<int>("Modulo.dll", "NoSuchFactory", line);
+    EXPECT_EQ(noFactory.object, nullptr);
+    EXPECT_EQ(noFactory.library, nullptr);
+    EXPECT_TRUE(noFactory.libraryOpened);
+    PluginObject<int> missing = LoadPlugin<int>("Nada.dll", "CorralonTestModuleMake", line);
+    EXPECT_EQ(missing.object, nullptr);
+    EXPECT_FALSE(missing.libraryOpened);
+    EXPECT_EQ(LoadPlugin<int>("Nada.dll", "CorralonTestModuleMake").object, nullptr);  // unlogged
+    EXPECT_EQ(TestFolder::Read("logs/log.txt"), "fallo: Modulo.dll\nfallo: Nada.dll\n");
+    PlatformFreeLibrary(made.library);
 }
 
 }  // namespace

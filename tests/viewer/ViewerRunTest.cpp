@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "sdk/Bicho.h"
-#include "base/Library.h"
+#include "base/Plugin.h"
 #include "tests/TestFolder.h"
 
 namespace {
@@ -16,10 +16,8 @@ const std::string kGameDir = CORRALON_GAME_DIR;
 
 Renderer* Headless() {
     static Renderer* renderer = [] {
-        void* library = PlatformLoadLibrary((kGameDir + "/Headless.so").c_str());
-        auto create = reinterpret_cast<CreateRendererInstanceFn>(
-            PlatformGetSymbol(library, "CreateRendererInstance"));
-        return create ? create() : nullptr;
+        return LoadPlugin<Renderer>((kGameDir + "/Headless.so").c_str(), "CreateRendererInstance")
+            .object;
     }();
     return renderer;
 }

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "tools/datagen/BmpWriter.h"
+#include "tools/datagen/RgbImage.h"
 #include "tools/datagen/RgbImage.h"
 
 namespace {

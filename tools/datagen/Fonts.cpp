@@ -19,7 +19,7 @@
 #include "tools/datagen/Fonts.h"
 #include "tools/datagen/DataGroup.h"
 
-#include "tools/datagen/BmpWriter.h"
+#include "tools/datagen/RgbImage.h"
 #include "tools/datagen/RgbImage.h"
 #include "tools/datagen/art/FontSheet.h"
 

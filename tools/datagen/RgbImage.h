@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "support/bmp/Bmp.h"
+
 struct RgbImage {
     int width = 0, height = 0;
     std::vector<unsigned char> rgb;
@@ -25,3 +27,8 @@ struct RgbImage {
         p[2] = b;
     }
 };
+
+// The game's pictures are 24-bit files stamped 72 dpi.
+inline std::vector<unsigned char> EncodeBmp24(const RgbImage& image) {
+    return EncodeBmp(image.width, image.height, 3, image.rgb.data(), 2835);
+}

@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "tools/qvl/Bmp.h"
+#include "creature/QvlFormat.h"
+#include "support/bmp/Bmp.h"
 #include "tools/qvl/QvlManifest.h"
 #include "tools/qvl/QvlTool.h"
 
@@ -18,8 +19,10 @@ int RunBuild(const std::string& folder, const char* path) {
     }
     Renderer* renderer = LoadHeadless();
     if (!renderer) return 2;
-    auto bmpFiles = [&folder](const QvlTextureEntry& entry, BmpImage& image, std::string& why) {
-        return ReadBmp(folder + "/" + entry.file, image, why);
+    BmpReadRules rules;
+    rules.maxSide = kQvlMaxSide;
+    auto bmpFiles = [&folder, &rules](const QvlTextureEntry& entry, BmpImage& image, std::string& why) {
+        return ReadBmp(folder + "/" + entry.file, rules, image, why);
     };
     int result = BuildQvl(renderer, m, bmpFiles, path, reason);
     if (result != 0) fprintf(stderr, "qvl: %s\n", reason.c_str());

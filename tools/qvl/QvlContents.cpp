@@ -4,7 +4,7 @@
 #include <string>
 
 #include "sdk/Bicho.h"
-#include "base/Library.h"
+#include "base/Plugin.h"
 #include "tools/qvl/QvlTool.h"
 
 void QvlContents::Problem(const char* text) {
@@ -36,11 +36,7 @@ Renderer* LoadHeadless() {
         folder = folder.substr(0, folder.rfind('/'));
     }
     std::string path = folder + "/Headless.dll";
-    void* library = PlatformLoadLibrary(path.c_str());
-    auto create = library ? reinterpret_cast<CreateRendererInstanceFn>(
-                                PlatformGetSymbol(library, "CreateRendererInstance"))
-                          : nullptr;
-    Renderer* renderer = create ? create() : nullptr;
+    Renderer* renderer = LoadPlugin<Renderer>(path.c_str(), "CreateRendererInstance").object;
     if (!renderer) fprintf(stderr, "qvl: cannot load the headless renderer %s\n", path.c_str());
     return renderer;
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/qvl/Bmp.h"
+#include "support/bmp/Bmp.h"
 
 class Renderer;
 

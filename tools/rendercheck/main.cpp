@@ -11,7 +11,7 @@
 #include <cstring>
 #include <string>
 
-#include "base/Library.h"
+#include "base/Plugin.h"
 #include "sdk/KrellinExports.h"
 #include "support/rendercheck/CheckScene.h"
 
@@ -50,18 +50,16 @@ int main(int argc, char** argv) {
         SDL_free(base);
     }
 
-    void* library = PlatformLoadLibrary("Krellin.dll");
-    if (!library) {
+    auto plugin = LoadPlugin<Renderer>("Krellin.dll", "CreateRendererInstance");
+    if (!plugin.libraryOpened) {
         fprintf(stderr, "rendercheck: no se puede cargar Krellin: %s\n", PlatformLibraryError());
         return 1;
     }
-    auto create = reinterpret_cast<CreateRendererInstanceFn>(
-        PlatformGetSymbol(library, "CreateRendererInstance"));
     auto save = reinterpret_cast<KrellinSaveScreenshotFn>(
-        PlatformGetSymbol(library, "KrellinSaveScreenshot"));
+        PlatformGetSymbol(plugin.library, "KrellinSaveScreenshot"));
     auto drawCalls =
-        reinterpret_cast<KrellinDrawCallsFn>(PlatformGetSymbol(library, "KrellinDrawCalls"));
-    Renderer* renderer = create ? create() : nullptr;
+        reinterpret_cast<KrellinDrawCallsFn>(PlatformGetSymbol(plugin.library, "KrellinDrawCalls"));
+    Renderer* renderer = plugin.object;
     WindowHandle window = nullptr;
     if (!renderer || !save || !drawCalls || !renderer->Init(&window, nullptr)) {
         fprintf(stderr, "rendercheck: el renderer no arranca (mira logs/log.txt)\n");

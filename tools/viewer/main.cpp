@@ -8,7 +8,7 @@
 #include "sdk/GameSettings.h"
 #include "sdk/Bicho.h"
 #include "fight/Particulas.h"
-#include "base/Library.h"
+#include "base/Plugin.h"
 #include "sdk/Renderer.h"
 #include "tools/viewer/FileWatch.h"
 #include "tools/viewer/Playback.h"
@@ -24,17 +24,13 @@ const float kLongestFrame = 0.1f;
 const Uint32 kWatchIntervalMs = 250;
 
 Renderer* OpenRenderer(const std::string& name) {
-    void* library = PlatformLoadLibrary(name.c_str());
-    if (!library) {
-        fprintf(stderr, "viewer: cannot load %s: %s\n", name.c_str(), PlatformLibraryError());
-        return nullptr;
-    }
-    auto create = reinterpret_cast<CreateRendererInstanceFn>(
-        PlatformGetSymbol(library, "CreateRendererInstance"));
-    Renderer* renderer = create ? create() : nullptr;
-    if (!renderer) fprintf(stderr, "viewer: %s has no renderer\n", name.c_str());
     // Like the game, the library stays loaded until the process ends.
-    return renderer;
+    auto plugin = LoadPlugin<Renderer>(name.c_str(), "CreateRendererInstance");
+    if (!plugin.libraryOpened)
+        fprintf(stderr, "viewer: cannot load %s: %s\n", name.c_str(), PlatformLibraryError());
+    else if (!plugin.object)
+        fprintf(stderr, "viewer: %s has no renderer\n", name.c_str());
+    return plugin.object;
 }
 
 void Report(const char* what, const std::string& path, bool loaded, Bicho* creature,

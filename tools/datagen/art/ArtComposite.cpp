@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "tools/datagen/BmpWriter.h"
+#include "tools/datagen/RgbImage.h"
 #include "tools/datagen/art/ArtText.h"
 
 namespace {

@@ -12,10 +12,11 @@ enum class Keying {
 
 struct ArtPicture {
     const char* file;    // as the game names it, "bmp\\star.bmp"
-    const char* source;  // drawing under data/, "art/star.svg"
+    std::string source;  // drawing under data/, "art/star.svg"
     int width, height;
     Keying keying;
 };
 
-// Pictures that are one drawing each, in writing order.
+// Pictures that are one drawing each, in writing order: the particles'
+// (fight/ParticlePictures.h) first.
 const std::vector<ArtPicture>& PlainArtPictures();

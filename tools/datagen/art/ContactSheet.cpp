@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "support/bmp/Bmp.h"
 #include "tools/datagen/DataGroup.h"
 #include "tools/datagen/art/ArtText.h"
-#include "tools/datagen/art/BmpReader.h"
 
 namespace {
 
@@ -20,6 +20,9 @@ const int kColumns = 6;
 const int kCellW = 220, kCellH = 196;
 const int kThumbW = 200, kThumbH = 150;
 const int kTop = 60;
+
+// Whatever a painting program may have saved into bmp\ is shown too.
+const BmpReadRules kAnyBmp = {8192, true, true};
 
 std::vector<std::string> BmpNames(const std::string& folder) {
     std::vector<std::string> names;
@@ -45,7 +48,7 @@ std::vector<std::string> BmpNames(const std::string& folder) {
 }
 
 // The picture as a Cairo surface, with the magenta key as a checkerboard.
-cairo_surface_t* Thumbnail(const RgbImage& image) {
+cairo_surface_t* Thumbnail(const BmpImage& image) {
     cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, image.width, image.height);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return s;
     cairo_surface_flush(s);
@@ -53,7 +56,8 @@ cairo_surface_t* Thumbnail(const RgbImage& image) {
     const int stride = cairo_image_surface_get_stride(s);
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) {
-            const unsigned char* p = &image.rgb[(static_cast<size_t>(y) * image.width + x) * 3];
+            const unsigned char* p =
+                &image.pixels[(static_cast<size_t>(y) * image.width + x) * image.bytesPerPixel];
             uint32_t word;
             if (p[0] == 255 && p[1] == 0 && p[2] == 255) {
                 const bool dark = ((x / 8) + (y / 8)) % 2;
@@ -95,9 +99,10 @@ bool WriteContactSheet(const OutputFolder& out, const DataSources&) {
     bool ok = true;
     for (size_t i = 0; i < names.size(); ++i) {
         const double cellX = (i % kColumns) * kCellW, cellY = kTop + (i / kColumns) * kCellH;
-        RgbImage image(1, 1, 0, 0, 0);
+        BmpImage image;
         std::string caption = "bmp\\" + names[i];
-        if (!ReadBmp(folder + "/" + names[i], &image)) {
+        std::string reason;
+        if (!ReadBmp(folder + "/" + names[i], kAnyBmp, image, reason)) {
             fprintf(stderr, "corralon-datagen: %s is not a BMP the contact sheet can read\n",
                     names[i].c_str());
             caption += " (?)";

@@ -2,7 +2,7 @@
 // tools/datagen/Fonts.cpp) keyed on white, with a thicker dark outline and
 // golden ink shading from cream to orange, so the scrolling names read over
 // the sketch pages. No glyph pixel is pure white.
-#include "tools/datagen/BmpWriter.h"
+#include "tools/datagen/RgbImage.h"
 #include "tools/datagen/DataGroup.h"
 #include "tools/datagen/art/FontSheet.h"
 

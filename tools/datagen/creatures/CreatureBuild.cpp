@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "base/Library.h"
+#include "base/Plugin.h"
 #include "sdk/Renderer.h"
 #include "tools/datagen/creatures/SvgCells.h"
 #include "tools/qvl/QvlManifest.h"
@@ -26,15 +26,12 @@ Renderer* LoadHeadlessRenderer(const std::string& gameFolder, std::string& reaso
     // The output folder may be a fresh one without plug-ins: then the one
     // beside the generator serves.
     std::string path = gameFolder + "/Headless.dll";
-    void* library = PlatformLoadLibrary(path.c_str());
-    if (!library) {
+    auto plugin = LoadPlugin<Renderer>(path.c_str(), "CreateRendererInstance");
+    if (!plugin.libraryOpened) {
         path = ProgramFolder() + "/Headless.dll";
-        library = PlatformLoadLibrary(path.c_str());
+        plugin = LoadPlugin<Renderer>(path.c_str(), "CreateRendererInstance");
     }
-    auto create = library ? reinterpret_cast<CreateRendererInstanceFn>(
-                                PlatformGetSymbol(library, "CreateRendererInstance"))
-                          : nullptr;
-    Renderer* renderer = create ? create() : nullptr;
+    Renderer* renderer = plugin.object;
     if (!renderer) reason = "cannot load the headless renderer " + path + ": " + PlatformLibraryError();
     return renderer;
 }
@@ -48,7 +45,7 @@ std::string GamePath(const OutputFolder& out, const char* gameFile) {
 
 bool BuildCreature(Renderer* renderer, const DataSources& sources, const CreatureSource& creature,
                    const OutputFolder& out, std::string& reason) {
-    std::string folder = sources.Path(std::string("creatures/") + creature.folder);
+    std::string folder = sources.Path("creatures/" + creature.name);
     QvlManifest manifest;
     if (!ParseQvlManifest(folder + "/manifest.txt", manifest, reason)) return false;
     SvgSheets sheets(folder);
@@ -61,9 +58,9 @@ bool BuildCreature(Renderer* renderer, const DataSources& sources, const Creatur
         image.pixels = std::move(picture.rgba);
         return true;
     };
-    std::string path = GamePath(out, creature.gameFile);
+    std::string path = GamePath(out, creature.gameFile.c_str());
     if (BuildQvl(renderer, manifest, draw, path.c_str(), reason) != 0) {
-        reason = std::string(creature.folder) + ": " + reason;
+        reason = creature.name + ": " + reason;
         return false;
     }
     return true;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "tools/datagen/DataGroup.h"
-#include "tools/datagen/creatures/Catalog.h"
+#include "tools/datagen/creatures/Content.h"
 
 class Renderer;
 

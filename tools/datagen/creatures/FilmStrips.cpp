@@ -12,7 +12,7 @@
 #include "creature/QvlRead.h"
 #include "sdk/Renderer.h"
 #include "tools/datagen/DataGroup.h"
-#include "tools/datagen/creatures/Catalog.h"
+#include "tools/datagen/creatures/Content.h"
 #include "tools/datagen/creatures/CreatureBuild.h"
 
 namespace {
@@ -167,8 +167,13 @@ cairo_status_t Collect(void* closure, const unsigned char* data, unsigned int le
     return CAIRO_STATUS_SUCCESS;
 }
 
-bool WriteFilmStrips(const OutputFolder& out, const DataSources&) {
+bool WriteFilmStrips(const OutputFolder& out, const DataSources& sources) {
     std::string reason;
+    GameContent content;
+    if (!ReadGameContent(sources.Path(kContentFile), content, reason)) {
+        fprintf(stderr, "corralon-datagen: %s\n", reason.c_str());
+        return false;
+    }
     Renderer* renderer = LoadHeadlessRenderer(out.root(), reason);
     if (!renderer) {
         fprintf(stderr, "corralon-datagen: %s\n", reason.c_str());
@@ -176,17 +181,17 @@ bool WriteFilmStrips(const OutputFolder& out, const DataSources&) {
     }
     std::vector<std::pair<Bicho*, const char*>> creatures;
     double height = kMargin;
-    for (const CreatureSource& source : kCreatures) {
+    for (const CreatureSource& source : content.creatures) {
         Bicho* c = CreateBicho();
         c->Init(nullptr, renderer, nullptr, nullptr, nullptr, nullptr);
-        std::string path = GamePath(out, source.gameFile);
+        std::string path = GamePath(out, source.gameFile.c_str());
         if (ReadQvl(*c, path.c_str(), QvlMode::kWhole, nullptr) < 0) {
             fprintf(stderr, "corralon-datagen: cannot read %s for the film strips\n", path.c_str());
             c->Release();
             DestroyBicho(c);
             continue;
         }
-        creatures.emplace_back(c, source.gameFile);
+        creatures.emplace_back(c, source.gameFile.c_str());
         double zoom = ZoomOf(*c);
         height += 44 + 0.3 * kUnitY + 22 + 2 * kGap;
         for (Anima* a = c->animations; a; a = a->next) height += RowHeight(*a, zoom);
@@ -206,7 +211,7 @@ bool WriteFilmStrips(const OutputFolder& out, const DataSources&) {
     std::vector<unsigned char> png;
     bool ok = cairo_surface_write_to_png_stream(surface, Collect, &png) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
-    return ok && creatures.size() == sizeof kCreatures / sizeof kCreatures[0] &&
+    return ok && creatures.size() == content.creatures.size() &&
            out.Write("review\\criaturas.png", png);
 }
 

@@ -25,6 +25,9 @@ public:
     bool Cell(const std::string& id, RgbaPicture& picture, std::string& reason) const;
     // The whole sheet scaled to width x height (the stage picture).
     bool Whole(int width, int height, RgbaPicture& picture, std::string& reason) const;
+    // The sheet's own size in pixels.
+    int Width() const { return static_cast<int>(width_ + 0.5); }
+    int Height() const { return static_cast<int>(height_ + 0.5); }
 
 private:
     void* handle_ = nullptr;  // RsvgHandle

@@ -1,0 +1,35 @@
+#include "tools/datagen/creatures/Content.h"
+
+#include <cstring>
+
+#include "base/ConfigFile.h"
+
+bool ReadGameContent(const std::string& path, GameContent& content, std::string& reason) {
+    ConfigFile file;
+    if (file.Open(path.c_str()) != Ok) {
+        reason = "cannot read " + path;
+        return false;
+    }
+    content = GameContent();
+    std::string section;
+    TokenKind kind;
+    char* text;
+    char* value;
+    bool ok = true;
+    while (ok && file.NextToken(&kind, &text, &value) == Ok) {
+        if (kind == Section) {
+            section = text;
+        } else if (kind == Entry && (!*text || !value || !*value)) {
+            reason = path + ": an entry of " + section + " is empty";
+            ok = false;
+        } else if (kind == Entry && section == "[bichos]") {
+            content.creatures.push_back(
+                {text, std::string("Bichos\\") + text + ".qvl", value});
+        } else if (kind == Entry && section == "[fondos]" && strcmp(text, "fondo") == 0) {
+            content.stages.push_back(value);
+        }
+        delete[] text;
+    }
+    file.Close();
+    return ok;
+}
