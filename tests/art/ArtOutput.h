@@ -1,15 +1,15 @@
 #pragma once
-// One generator run into a temporary folder, shared by the tests of this
-// program, and its pictures read back through the renderers' own loader.
+// The suite's generator runs (tests/GeneratedData.h) and their pictures read
+// back through the renderers' own loader.
 #include <string>
 
 #include "plugins/renderer_common/Picture.h"
 
-// Exit status of `corralon-datagen <folder>`.
-int RunGenerator(const std::string& folder);
-
-// The folder of one successful run (made on first use), or empty.
+// The folders of the first and the second run, or empty. Other groups may
+// fail on a machine without their tools; the pictures are checked file by
+// file.
 const std::string& ArtFolder();
+const std::string& SecondArtFolder();
 
 // `name` as the game writes it ("bmp\\star.bmp"), loaded with LoadPicture.
 // Keyed pictures get alpha 0 at the key.

@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "tests/GeneratedData.h"
+
 std::string ReadWhole(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -25,15 +27,17 @@ int RunDatagen(const std::string& args, std::string* errors, const std::string& 
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-const std::string& GeneratedFolder() {
-    static std::string folder;
-    if (folder.empty()) {
-        char pattern[] = "/tmp/corralon-datagen-XXXXXX";
-        if (mkdtemp(pattern) && RunDatagen(std::string("'") + pattern + "'") == 0)
-            folder = pattern;
-    }
-    return folder;
+namespace {
+
+const std::string& Successful(const GeneratedRun& run) {
+    static const std::string none;
+    return run.status == 0 ? run.folder : none;
 }
+
+}  // namespace
+
+const std::string& GeneratedFolder() { return Successful(FirstGeneratedRun()); }
+const std::string& SecondGeneratedFolder() { return Successful(SecondGeneratedRun()); }
 
 SDL_Surface* LoadRgb(const std::string& path) {
     SDL_Surface* loaded = SDL_LoadBMP(path.c_str());

@@ -1,6 +1,6 @@
 #pragma once
-// Runs the generator once into a temporary folder shared by the tests of
-// this program, and reads back what it wrote.
+// The generator's output the suite made once (tests/GeneratedData.h), the
+// generator run by hand, and what it wrote read back.
 #include <SDL.h>
 
 #include <string>
@@ -9,8 +9,10 @@
 int RunDatagen(const std::string& args, std::string* errors = nullptr,
                const std::string& environment = "");
 
-// The folder of one successful run (made on first use).
+// The folder of the suite's first run when it succeeded, else empty.
 const std::string& GeneratedFolder();
+// The folder of a second successful run, written twice over, else empty.
+const std::string& SecondGeneratedFolder();
 
 std::string ReadWhole(const std::string& path);
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/TestFolder.h"
+#include "tests/WaitFor.h"
 
 class GameRun {
 public:
@@ -50,12 +51,7 @@ public:
 
     // Waits until `ready` holds or the time runs out.
     static bool WaitFor(const std::function<bool()>& ready, double seconds) {
-        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(int(seconds * 1000));
-        while (std::chrono::steady_clock::now() < end) {
-            if (ready()) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return ready();
+        return WaitUntil(ready, seconds, std::chrono::milliseconds(20));
     }
 
     void Signal(int signal) const {

@@ -22,10 +22,23 @@ TEST(KeyboardGame, LiveKeysReachTheKeyboardAndTheSessionReplays) {
     // Frames are running once the session grows.
     ASSERT_TRUE(GameRun::WaitFor([&] { return live.Read("session.txt").size() > 200; }, 30.0));
 
-    ASSERT_TRUE(Shell("xdotool keydown Right && sleep 0.3 && xdotool keyup Right"));
-    ASSERT_TRUE(Shell("sleep 0.1 && xdotool keydown w keydown Insert && sleep 0.2 && "
-                    "xdotool keyup w keyup Insert"));
-    ASSERT_TRUE(Shell("sleep 0.1 && xdotool key Return && sleep 0.2"));
+    // Each change goes on once the game has recorded the one before: a key
+    // is held for at least a frame, however slow the machine.
+    auto press = [&](const std::string& xdotool, std::initializer_list<const char*> changes) {
+        if (!Shell("xdotool " + xdotool)) return false;
+        return GameRun::WaitFor([&] {
+            const std::string recorded = live.Read("session.txt");
+            for (const char* change : changes)
+                if (recorded.find(change) == std::string::npos) return false;
+            return true;
+        }, 30.0);
+    };
+    ASSERT_TRUE(press("keydown Right", {" +RIGHT"}));
+    ASSERT_TRUE(press("keyup Right", {" -RIGHT"}));
+    ASSERT_TRUE(press("keydown w keydown Insert", {" +W", " +INSERT"}));
+    ASSERT_TRUE(press("keyup w keyup Insert", {" -W", " -INSERT"}));
+    ASSERT_TRUE(press("keydown Return", {" +RETURN"}));
+    ASSERT_TRUE(press("keyup Return", {" -RETURN"}));
     live.Signal(SIGTERM);
     ASSERT_EQ(live.Wait(30.0), 0);
 

@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <thread>
 
 #include "tests/TestFolder.h"
+#include "tests/WaitFor.h"
 
 namespace {
 
@@ -23,7 +23,10 @@ constexpr char kInfoWindow[] = "^Acerca de Quillet$";
 constexpr char kSaveErrorWindow[] = "^Error al guardar$";
 constexpr char kKeyboardErrorWindow[] = "^Error de teclado$";
 constexpr int kOkTabs = 20;  // from the first "..." button
-constexpr auto kSettle = std::chrono::milliseconds(400);
+// Windows and the program come and go on their own time; each look starts
+// an xdotool, so not too often.
+constexpr double kDeadline = 30.0;
+constexpr auto kLookInterval = std::chrono::milliseconds(20);
 
 std::string Shell(const std::string& command) {
     std::string out;
@@ -48,12 +51,9 @@ std::string FindWindow(const char* title) {
 }
 
 std::string WaitForWindow(const char* title) {
-    for (int i = 0; i < 200; ++i) {
-        std::string id = FindWindow(title);
-        if (!id.empty()) return id;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return std::string();
+    std::string id;
+    WaitUntil([&] { return !(id = FindWindow(title)).empty(); }, kDeadline, kLookInterval);
+    return id;
 }
 
 std::string Size(const std::string& window) {
@@ -64,19 +64,18 @@ std::string Size(const std::string& window) {
 
 // Waits for the window to take another size than `size`.
 bool WaitForResize(const std::string& window, const std::string& size) {
-    for (int i = 0; i < 200; ++i) {
-        if (Size(window) != size) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return false;
+    return WaitUntil([&] { return Size(window) != size; }, kDeadline, kLookInterval);
 }
 
 bool WaitUntilGone(const char* title) {
-    for (int i = 0; i < 200; ++i) {
-        if (FindWindow(title).empty()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return false;
+    return WaitUntil([&] { return FindWindow(title).empty(); }, kDeadline, kLookInterval);
+}
+
+// True when the window is still there after `seconds`, false as soon as it
+// goes. Nothing the test can see marks "the program looked and did nothing",
+// so this one waits out its time.
+bool StaysOpen(const char* title, const std::string& window, double seconds) {
+    return !WaitUntil([&] { return FindWindow(title) != window; }, seconds, kLookInterval);
 }
 
 // Focuses the window and types the keys (xdotool names) into it.
@@ -123,17 +122,14 @@ protected:
         return WaitForWindow(kMainWindow);
     }
 
-    // The exit status, or -1 when the program is still running after 10 s.
+    // The exit status, or -1 when the program is still running at the deadline.
     int WaitForExit() {
-        for (int i = 0; i < 200 && pid_ > 0; ++i) {
-            int status = 0;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = -1;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return -1;
+        int status = 0;
+        if (pid_ <= 0 ||
+            !WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, kDeadline))
+            return -1;
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     // Presses the focused "..." button and answers the capture box.
@@ -198,18 +194,17 @@ TEST_F(QuilletGui, BoundKeyKeepsTheBoxOpenWithTheMessage) {
     std::string askingSize = Size(box);
 
     // Up is the very binding being changed: refused. The one-line message
-    // replaces the three-line request, so the box changes its size.
+    // replaces the three-line request, so the box changes its size; the
+    // tick that refuses is the one that would have closed it.
     ASSERT_TRUE(Keys(box, "Up"));
     EXPECT_TRUE(WaitForResize(box, askingSize));
-    std::this_thread::sleep_for(kSettle);
     EXPECT_EQ(FindWindow(kCaptureWindow), box);
 
     // With Up still held, End (free, but higher) is not looked at; once Up
     // is let go End is the lowest key down and is taken.
     ASSERT_TRUE(Xdotool("windowfocus --sync " + box + " keydown Up"));
     ASSERT_TRUE(Xdotool("keydown End"));
-    std::this_thread::sleep_for(kSettle);
-    EXPECT_EQ(FindWindow(kCaptureWindow), box);
+    EXPECT_TRUE(StaysOpen(kCaptureWindow, box, 0.4));
     ASSERT_TRUE(Xdotool("keyup Up"));
     ASSERT_TRUE(WaitUntilGone(kCaptureWindow));
     ASSERT_TRUE(Xdotool("keyup End"));
@@ -271,7 +266,8 @@ TEST_F(QuilletGui, KeyboardWithForeignCodesShowsTheErrorAndTakesNoKey) {
     EXPECT_TRUE(FindWindow(kCaptureWindow).empty());
     ASSERT_TRUE(Keys(message, "Return"));
     ASSERT_TRUE(WaitUntilGone(kKeyboardErrorWindow));
-    std::this_thread::sleep_for(kSettle);
+    // The box is given up before it is shown; a box shown after all would
+    // also hold the dialog's keys below, and OK would not end the program.
     EXPECT_TRUE(FindWindow(kCaptureWindow).empty());
 
     ASSERT_TRUE(Keys(dialog, Repeat("Tab", kOkTabs) + "space"));

@@ -8,6 +8,7 @@
 #include "../keyboard/TempGameFolder.h"
 #include "AudioCapture.h"
 #include "base/Library.h"
+#include "tests/WaitFor.h"
 #include "plugins/sound_fmod/SoundDevice.h"
 #include "tools/datagen/Samples.h"
 
@@ -37,6 +38,14 @@ protected:
     void TearDown() override { setenv("SDL_AUDIODRIVER", "dummy", 1); }
     std::string Log() const { return TempGameFolder::ReadText("logs/log.txt"); }
     std::vector<int16_t> Output() const { return ReadCapture(folder.path() + "/out.raw"); }
+    // The mixer writes on its own thread, faster than real time but at no
+    // fixed pace: tests wait for what they need to hear.
+    bool WaitForSamples(size_t count) const {
+        return WaitUntil([&] { return Output().size() >= count; });
+    }
+    bool WaitUntilLoud() const {
+        return WaitUntil([&] { return Loudest(Output(), 0, 1) > 8000; });
+    }
 
     TempGameFolder folder;
 };
@@ -46,11 +55,12 @@ TEST_F(PluginTest, MusicIsHeardAndStartsAgainAtItsEnd) {
     ASSERT_EQ(sound.Init(nullptr, nullptr), 1);
     EXPECT_EQ(sound.PlayMusic("tone.wav"), 0);
     ASSERT_NE(sound.CurrentMusic(), nullptr);
-    SDL_Delay(150);
+    const size_t twentyTunes = size_t(20 * 0.1 * kSampleRate * 2);
+    ASSERT_TRUE(WaitForSamples(twentyTunes + 1));
     sound.Shutdown();
     std::vector<int16_t> out = Output();
     // Far more was mixed than the 0.1 s tune holds, and its end is still heard.
-    ASSERT_GT(out.size(), size_t(20 * 0.1 * kSampleRate * 2));
+    ASSERT_GT(out.size(), twentyTunes);
     EXPECT_GT(Loudest(out, 0.0, 0.1), 8000);
     EXPECT_GT(Loudest(out, 0.9, 1.0), 8000);
     EXPECT_EQ(Log(), "");
@@ -61,10 +71,10 @@ TEST_F(PluginTest, SampleIsHeardOnlyOncePlayed) {
     ASSERT_EQ(sound.Init(nullptr, nullptr), 1);
     int index = sound.LoadSample("swish.wav");
     ASSERT_EQ(index, 0);
-    SDL_Delay(40);
+    ASSERT_TRUE(WaitForSamples(4096));
     size_t before = Output().size();  // what is mixed so far is silence
     EXPECT_EQ(sound.PlaySample(index), 1);
-    SDL_Delay(40);
+    ASSERT_TRUE(WaitUntilLoud());
     sound.Shutdown();
     std::vector<int16_t> out = Output();
     ASSERT_GT(out.size(), before);
@@ -109,11 +119,14 @@ TEST_F(PluginTest, OneMusicAtATime) {
     // The same music again goes on undisturbed.
     EXPECT_EQ(sound.PlayMusic("tone.wav"), 0);
     EXPECT_EQ(sound.CurrentMusic(), first);
-    SDL_Delay(30);
+    ASSERT_TRUE(WaitUntilLoud());
     // Another music closes the first: from here on only silence is mixed.
+    // Enough more is mixed that the tune lies in the first tenth of the
+    // capture and the music mixed ahead of the change in its first half.
+    const size_t heard = Output().size();
     sound.PlayMusic("silence.wav");
     EXPECT_NE(sound.CurrentMusic(), nullptr);
-    SDL_Delay(150);
+    ASSERT_TRUE(WaitForSamples(10 * heard + 8 * 2048));
     sound.Shutdown();
     std::vector<int16_t> out = Output();
     EXPECT_GT(Loudest(out, 0.0, 0.1), 8000);
@@ -187,7 +200,7 @@ TEST_F(PluginTest, LibraryExportsWork) {
     EXPECT_EQ(sound->Shutdown(), 1) << "nothing to free before Init";
     ASSERT_EQ(sound->Init(nullptr, nullptr), 1);
     sound->PlayMusic("tone.wav");
-    SDL_Delay(50);
+    EXPECT_TRUE(WaitUntilLoud());
     sound->Shutdown();
     destroy(sound);
     EXPECT_GT(Loudest(Output(), 0, 1), 8000);

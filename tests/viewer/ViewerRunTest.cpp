@@ -1,14 +1,17 @@
 // The viewer program itself, run on a creature file made here.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include <chrono>
 #include <cstdio>
 #include <string>
-#include <thread>
 
 #include "sdk/Bicho.h"
 #include "base/Plugin.h"
 #include "tests/TestFolder.h"
+#include "tests/WaitFor.h"
 
 namespace {
 
@@ -99,17 +102,81 @@ TEST(ViewerRun, ABrokenOrMissingFileStillOpensTheWindow) {
         << run.output;
 }
 
+// The viewer left running with no frame limit, its output read as it comes.
+class RunningViewer {
+public:
+    explicit RunningViewer(const std::string& file) {
+        int fds[2];
+        if (pipe(fds) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(fds[1], 1);
+            dup2(fds[1], 2);
+            close(fds[0]);
+            close(fds[1]);
+            setenv("SDL_VIDEODRIVER", "offscreen", 1);
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+            const std::string viewer = kGameDir + "/viewer", renderer = kGameDir + "/Headless.dll";
+            execl(viewer.c_str(), "viewer", "--renderer", renderer.c_str(), file.c_str(),
+                  static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        out_ = fds[0];
+        fcntl(out_, F_SETFL, O_NONBLOCK);
+    }
+    ~RunningViewer() {
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (out_ >= 0) close(out_);
+    }
+    bool started() const { return pid_ > 0; }
+    const std::string& output() const { return output_; }
+
+    bool WaitForOutput(const std::string& text) {
+        return WaitUntil([&] {
+            Read();
+            return output_.find(text) != std::string::npos;
+        });
+    }
+
+    // Closes the viewer the way a closed window does; its exit status, or
+    // -1 when it does not end.
+    int Stop() {
+        kill(pid_, SIGTERM);
+        int status = 0;
+        const bool ended = WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; });
+        if (!ended) return -1;
+        pid_ = -1;
+        Read();
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    void Read() {
+        char buffer[512];
+        ssize_t n;
+        while ((n = read(out_, buffer, sizeof buffer)) > 0) output_.append(buffer, n);
+    }
+
+    pid_t pid_ = -1;
+    int out_ = -1;
+    std::string output_;
+};
+
 TEST(ViewerRun, ReloadsTheFileWhenItChanges) {
     TestFolder folder;
     ASSERT_TRUE(WriteCreature("rana.qvl", 2));
-    FILE* pipe = StartViewer("Headless.dll", "--frames 1500 rana.qvl");
-    ASSERT_NE(nullptr, pipe);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    RunningViewer viewer("rana.qvl");
+    ASSERT_TRUE(viewer.started());
+    ASSERT_TRUE(viewer.WaitForOutput("viewer: loaded rana.qvl: ok, 2 animations\n"))
+        << viewer.output();
     ASSERT_TRUE(WriteCreature("rana.qvl", 3));
-    ViewerResult run = Finish(pipe);
-    EXPECT_EQ(0, run.status) << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("viewer: reloaded rana.qvl: ok, 3 animations"))
-        << run.output;
+    EXPECT_TRUE(viewer.WaitForOutput("viewer: reloaded rana.qvl: ok, 3 animations\n"))
+        << viewer.output();
+    EXPECT_EQ(0, viewer.Stop()) << viewer.output();
 }
 
 TEST(ViewerRun, OpensAKrellinWindow) {

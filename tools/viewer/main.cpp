@@ -79,11 +79,13 @@ int main(int argc, char** argv) {
     status.boxes = options.boxes;
     ViewerCreature creature(renderer, &particles, &settings);
     Playback playback;
+    // The watch looks before the load: a change made while loading, or just
+    // after the "loaded" line, still brings a reload.
+    FileWatch watch(options.creaturePath);
     status.loaded = creature.Load(options.creaturePath);
     playback.SetCreature(creature.Get());
     playback.Select(std::string());
     Report("loaded", options.creaturePath, status.loaded, creature.Get(), playback);
-    FileWatch watch(options.creaturePath);
 
     bool running = true;
     long frames = 0;
