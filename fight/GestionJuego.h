@@ -1,13 +1,30 @@
 #pragma once
-// The arcade run. Until the fight lands it only knows whether it is active.
+// The arcade run: the opponents the player has still to beat, the player's
+// creature and the score. One object lives for the whole run of the game.
+#include <string>
+#include <vector>
+
 class GestionJuego {
 public:
-    // The start-up form also makes the run inactive.
-    void ClearCharacters(bool startup = false) {
-        if (startup) active_ = false;
-    }
+    // Empties the selectable characters; the start-up form also ends any run.
+    void ClearCharacters(bool startup = false);
+    void AddCharacter(const char* name);
+    // A new run against every character but the player's own.
+    void Start(const char* name);
+    void Reset();
     bool IsActive() const { return active_; }
+    // Every entry equal to the name, compared byte by byte.
+    void Remove(const char* name);
+    bool Contains(const char* name) const;
+    int Count() const { return static_cast<int>(remaining_.size()); }
+    const char* PlayerName() const { return playerName_.c_str(); }
+    int Score() const { return score_; }
+    int AddScore(int points) { return score_ += points; }
 
 private:
     bool active_ = false;
+    int score_ = 0;
+    std::vector<std::string> characters_;
+    std::vector<std::string> remaining_;
+    std::string playerName_;
 };
