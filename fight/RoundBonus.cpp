@@ -1,0 +1,23 @@
+#include "fight/RoundBonus.h"
+
+#include "sdk/Bicho.h"
+
+namespace {
+// A creature with no maximum (a broken file) scores nothing rather than a
+// division by zero.
+int Term(float value, float maximum, float points) {
+    if (!(maximum > 0.0f)) return 0;
+    const float term = value / maximum * points;
+    if (!(term > -2e9f && term < 2e9f)) return 0;
+    return static_cast<int>(term);
+}
+}  // namespace
+
+RoundBonus RoundBonusOf(Bicho* fighter) {
+    RoundBonus bonus;
+    if (!fighter) return bonus;
+    bonus.life = Term(fighter->GetLife(), fighter->GetMaxLife(), 10000.0f);
+    bonus.power = Term(fighter->GetPower(), fighter->GetMaxPower(), 1000.0f);
+    bonus.perfect = fighter->GetLife() == fighter->GetMaxLife() ? 5000 : 0;
+    return bonus;
+}

@@ -1,0 +1,144 @@
+#pragma once
+// What the stage tests stand on: a renderer that keeps textures and draws,
+// a sound object that keeps the music asked for, pictures made to measure
+// and a stage loaded inside a private working folder.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fight/Fondo.h"
+#include "sdk/GameSettings.h"
+#include "sdk/Sonido.h"
+#include "support/testing/NullRenderer.h"
+#include "tests/TestFolder.h"
+
+struct DrawnImage {
+    float x, y, w, h;
+    TextureHandle texture;
+    float r, g, b, a;
+};
+
+class StageRenderer : public NullRenderer {
+public:
+    std::map<TextureHandle, std::vector<unsigned char>> live;  // created, not yet released
+    std::vector<TextureHandle> created;                       // in creation order
+    std::vector<std::string> keyed;                           // keyed loads, "path r g b"
+    std::vector<DrawnImage> images;
+    std::vector<std::string> order;  // "image" and "overlay a b", as called
+    int badReleases = 0;
+
+    TextureHandle CreateTexture(const unsigned char* pixels, int width, int height, int bpp,
+                                const char*) override {
+        TextureHandle h = next_++;
+        live[h].assign(pixels, pixels + static_cast<size_t>(width) * height * bpp);
+        created.push_back(h);
+        return h;
+    }
+    TextureHandle LoadTexture(const char*) override {
+        TextureHandle h = next_++;
+        live[h];
+        return h;
+    }
+    TextureHandle LoadTextureKeyed(const char* path, int r, int g, int b) override {
+        keyed.push_back(std::string(path) + " " + std::to_string(r) + " " + std::to_string(g) +
+                        " " + std::to_string(b));
+        TextureHandle h = next_++;
+        live[h];
+        return h;
+    }
+    void ReleaseTexture(TextureHandle texture) override {
+        if (live.erase(texture) == 0) ++badReleases;
+    }
+    void DrawImage(float x, float y, float w, float h, TextureHandle t, float r, float g, float b,
+                   float a) override {
+        images.push_back({x, y, w, h, t, r, g, b, a});
+        order.push_back("image");
+    }
+    void SetOverlayMode(int a, int b) override {
+        order.push_back("overlay " + std::to_string(a) + " " + std::to_string(b));
+    }
+
+private:
+    TextureHandle next_ = 1;
+};
+
+class RecordingSound : public Sonido {
+public:
+    std::vector<std::string> music;
+    int Init(WindowHandle, InstanceHandle) override { return 1; }
+    int Shutdown() override { return 1; }
+    int LoadSample(const char*) override { return -1; }
+    int FreeSample(int) override { return 1; }
+    int PlayMusic(const char* path) override {
+        music.push_back(path);
+        return 1;
+    }
+    int StopMusic() override { return 1; }
+    int PlaySample(int) override { return 1; }
+    int StartMusic() override { return 1; }
+    int Update(float) override { return 1; }
+};
+
+// Stored pixel (x, y), y counted from the bottom as BMP rows are stored:
+// blue, green, red bytes that say where they came from.
+inline unsigned char StoredBlue(int x, int) { return static_cast<unsigned char>(x); }
+inline unsigned char StoredGreen(int, int y) { return static_cast<unsigned char>(y); }
+inline unsigned char StoredRed(int x, int y) { return static_cast<unsigned char>((x / 256) * 16 + y / 256); }
+
+struct BmpShape {
+    int32_t width = 512;
+    int32_t height = 256;
+    uint32_t bpp = 24;
+    uint32_t compression = 0;
+    long cut = 0;  // bytes missing at the end
+};
+
+inline std::string MakeBmp(const BmpShape& s) {
+    std::string b(54, '\0');
+    auto put = [&b](size_t at, uint32_t v) {
+        for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    put(10, 54);
+    put(14, 40);
+    put(18, static_cast<uint32_t>(s.width));
+    put(22, static_cast<uint32_t>(s.height));
+    put(26, 1 | s.bpp << 16);
+    put(30, s.compression);
+    if (s.width > 0 && s.height > 0 && s.width <= 4096 && s.height <= 4096 && s.bpp == 24)
+        for (int y = 0; y < s.height; ++y)
+            for (int x = 0; x < s.width; ++x) {
+                b += static_cast<char>(StoredBlue(x, y));
+                b += static_cast<char>(StoredGreen(x, y));
+                b += static_cast<char>(StoredRed(x, y));
+            }
+    b.resize(b.size() - static_cast<size_t>(s.cut));
+    return b;
+}
+
+// A private working folder with a logs folder, a renderer and a sound.
+class StageTest : public ::testing::Test {
+protected:
+    TestFolder folder;
+    StageRenderer renderer;
+    RecordingSound sound;
+    GameSettings settings;
+    Fondo stage;
+
+    void SetUp() override { ASSERT_EQ(mkdir("logs", 0755), 0); }
+    void TearDown() override {
+        stage.Release();
+        EXPECT_EQ(renderer.badReleases, 0);
+        EXPECT_TRUE(renderer.live.empty()) << renderer.live.size() << " textures left";
+    }
+    static std::string Log() { return TestFolder::Read("logs/log.txt"); }
+    void LoadText(const std::string& text) {
+        TestFolder::Write("escena.txt", text);
+        stage.Load("escena.txt", &renderer, nullptr, &sound, &settings);
+    }
+};
