@@ -63,6 +63,15 @@ void ReleaseActionLibrary(const void* object) {
     PlatformFreeLibrary(library);
 }
 
+const char* const* ActionLibraryAnimations(const void* object) {
+    Registry& registry = TheRegistry();
+    auto it = registry.libraryOf.find(object);
+    if (it == registry.libraryOf.end()) return nullptr;
+    auto list = reinterpret_cast<ActionAnimationsFn>(
+        PlatformGetSymbol(it->second, "ActionAnimations"));
+    return list ? list() : nullptr;
+}
+
 int ActionLibraryCount(const char* path) {
     if (!path) return 0;
     for (const auto& entry : TheRegistry().libraries)

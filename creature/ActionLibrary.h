@@ -14,6 +14,10 @@ InterfazAcciones* LoadActionLibrary(const char* path);
 // destroyed: the address is only a key.
 void ReleaseActionLibrary(const void* object);
 
+// The animations the library of `object` plays ("ActionAnimations", an
+// optional export: a null-terminated list), or null.
+const char* const* ActionLibraryAnimations(const void* object);
+
 // The number of live behaviour objects created from the library at `path`
 // (0 when it is not loaded), for tests and tools.
 int ActionLibraryCount(const char* path);

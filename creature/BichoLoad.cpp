@@ -22,6 +22,15 @@ void BindBehaviour(Bicho& creature, const char* path, bool preview) {
     if (preview) LogPrintf("     Bicho: Acciones iniciadas %s\n", directory);
 }
 
+// Only a whole load holds every animation; a preview would miss all but one.
+void ReportMissingAnimations(Bicho& creature) {
+    const char* const* names = ActionLibraryAnimations(creature.action);
+    for (; names && *names; ++names)
+        if (!creature.HasAnimation(*names))
+            LogPrintf("     Interfaz Acciones: falta la animacion %s en %s\n", *names,
+                      creature.name ? creature.name : "?");
+}
+
 int LoadWith(Bicho& creature, const char* path, QvlMode mode) {
     if (!path) return 1;
     if (ReadQvl(creature, path, mode, nullptr) < 0) {
@@ -30,6 +39,7 @@ int LoadWith(Bicho& creature, const char* path, QvlMode mode) {
     }
     creature.SetTint(1.0f);
     BindBehaviour(creature, path, mode == QvlMode::kPreview);
+    if (mode == QvlMode::kWhole) ReportMissingAnimations(creature);
     return 0;
 }
 

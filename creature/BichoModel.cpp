@@ -26,6 +26,22 @@ bool TextureInUse(const Bicho& creature, int texture, const Frame* except) {
     return false;
 }
 
+// Afterimages keep the frame they were spawned with; one whose frame goes
+// would draw from freed memory.
+void DropGhostsOf(GhostTrail* trail, const Frame* frame) {
+    if (!trail) return;
+    Ghost** link = &trail->head;
+    while (Ghost* ghost = *link) {
+        if (ghost->frame != frame) {
+            link = &ghost->next;
+            continue;
+        }
+        *link = ghost->next;
+        if (ghost->next) ghost->next->prev = link;
+        delete ghost;
+    }
+}
+
 }  // namespace
 
 Bicho* CreateBicho() { return new Bicho(); }
@@ -145,6 +161,7 @@ int Bicho::DeleteCurrentFrame() {
     *link = doomed->next;
     if (renderer && doomed->texture != 0 && !TextureInUse(*this, doomed->texture, doomed))
         renderer->ReleaseTexture(static_cast<TextureHandle>(doomed->texture));
+    DropGhostsOf(ghostTrail, doomed);
     delete doomed;
     --frameCount;
     currentFrame = currentAnimation->firstFrame;

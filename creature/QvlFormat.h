@@ -18,3 +18,9 @@ const int kQvlHeaderPrefixLength = 34;
 const int kQvlStringBuffer = 256;  // texts of the file fit this with their zero byte
 const int kQvlMaxSide = 4096;
 const int kQvlMaxBytesPerPixel = 4;
+// Pixel bytes one file may decode, pictures included. The creatures of the
+// game use a few megabytes; this leaves room for two textures of the largest
+// size and keeps a forged file from taking the machine's memory.
+const long kQvlMaxDecodedBytes = 128L << 20;
+// deflate cannot yield more than this many bytes per stored byte.
+const long kZlibMaxRatio = 1032;

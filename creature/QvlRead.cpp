@@ -17,6 +17,9 @@
 
 namespace {
 
+// A table entry that names no usable block; it still stands for one block.
+const int kNoBlock = -2;
+
 struct BlockStart {
     long start;
     int32_t tag;
@@ -67,6 +70,7 @@ private:
     void ReadOldTextures();
     void SelectFirst();
     void Truncated();
+    void ReportCuts();
     void ReleaseUnused();
 
     Bicho& c_;
@@ -76,8 +80,7 @@ private:
     std::vector<Frame*> frames_;  // frames of this load, in reading order
     std::vector<int> stored_;     // their stored handles
     std::vector<int> created_;    // new handles, in reading order
-    std::vector<unsigned char> packed_;
-    std::vector<unsigned char> pixels_;
+    QvlTextureScratch scratch_;
 };
 
 void Loader::Truncated() {
@@ -85,10 +88,16 @@ void Loader::Truncated() {
                      reader_.Tell());
 }
 
+void Loader::ReportCuts() {
+    for (const QvlReader::Cut& cut : reader_.TakeCuts())
+        problems_.Report("     Bicho: Carga de datos, texto de %d bytes cortado a %d en %ld\n",
+                         cut.length, kQvlStringBuffer - 1, cut.offset);
+}
+
 void Loader::ReadPicture(int which) {
     QvlTextureRecord record;
     ReadTextureHead(reader_, record);
-    if (!ReadTextureBody(reader_, c_.renderer, record, true, problems_, packed_, pixels_)) return;
+    if (!ReadTextureBody(reader_, c_.renderer, record, true, problems_, scratch_)) return;
     if (observer_) observer_->Picture(which, record);
     if (!record.created) return;
     if (which == 0)
@@ -204,15 +213,42 @@ bool Loader::ReadTable(std::vector<int>& map) {
     }
     map.resize(static_cast<size_t>(count));
     for (int& entry : map) entry = reader_.Int();
+    if (!reader_.Ok()) return false;
     if (observer_) observer_->Table(map);
-    return reader_.Ok();
+    // Every entry but -1 stands for one block in the file. Each block may be
+    // named once: a second name, or one past the blocks, would draw another
+    // frame's picture, so such a handle leads to no texture.
+    int blocks = 0;
+    for (int entry : map) blocks += entry != -1;
+    std::vector<bool> named(static_cast<size_t>(blocks), false);
+    for (size_t handle = 0; handle < map.size(); ++handle) {
+        int& entry = map[handle];
+        if (entry == -1) continue;
+        if (entry < 0 || entry >= blocks) {
+            problems_.Report(
+                "     Bicho: Carga de datos, la tabla lleva la textura %zu al bloque %d, que no "
+                "existe\n",
+                handle, entry);
+            entry = kNoBlock;
+        } else if (named[entry]) {
+            problems_.Report(
+                "     Bicho: Carga de datos, la tabla lleva la textura %zu a un bloque ya "
+                "usado, %d\n",
+                handle, entry);
+            entry = kNoBlock;
+        } else {
+            named[entry] = true;
+        }
+    }
+    return true;
 }
 
 void Loader::ReadTextures(const std::vector<int>& map, QvlMode mode) {
     std::set<int> wanted;  // block positions a kept frame refers to
     if (mode == QvlMode::kPreview) {
         for (int handle : stored_)
-            if (handle >= 0 && static_cast<size_t>(handle) < map.size()) wanted.insert(map[handle]);
+            if (handle >= 0 && static_cast<size_t>(handle) < map.size() && map[handle] >= 0)
+                wanted.insert(map[handle]);
     }
     int position = 0;
     for (int entry : map) {
@@ -237,7 +273,7 @@ void Loader::ReadTextures(const std::vector<int>& map, QvlMode mode) {
             continue;
         }
         ReadTextureHead(reader_, record);
-        if (!ReadTextureBody(reader_, c_.renderer, record, true, problems_, packed_, pixels_))
+        if (!ReadTextureBody(reader_, c_.renderer, record, true, problems_, scratch_))
             return;
         if (observer_) observer_->Texture(position - 1, record);
         created_.push_back(record.created ? static_cast<int>(record.created) : -1);
@@ -250,15 +286,14 @@ void Loader::Remap(const std::vector<int>& map) {
     for (size_t i = 0; i < frames_.size(); ++i) {
         int handle = stored_[i];
         int texture = 0;
-        bool known = false;
-        if (handle >= 0 && static_cast<size_t>(handle) < map.size()) {
-            int position = map[handle];
-            known = position >= 0 && static_cast<size_t>(position) < created_.size();
-            if (known && created_[position] > 0) texture = created_[position];
-        }
-        // Skipped blocks of a preview are known; a handle the table does not
-        // lead to any block is a fault of the file.
-        if (!known && !map.empty())
+        bool inTable = handle >= 0 && static_cast<size_t>(handle) < map.size() &&
+                       map[handle] != -1;
+        if (inTable && map[handle] >= 0 && static_cast<size_t>(map[handle]) < created_.size() &&
+            created_[map[handle]] > 0)
+            texture = created_[map[handle]];
+        // A handle the table does not name is a fault of the file. In a cut
+        // file the blocks it names were never reached: the cut is logged once.
+        if (!inTable && !map.empty() && reader_.Ok())
             problems_.Report("     Bicho: Carga de datos, frame con textura %d fuera de la tabla\n",
                              handle);
         frames_[i]->texture = texture;
@@ -294,6 +329,7 @@ void Loader::ReadCurrent(QvlMode mode) {
     }
     std::vector<int> map;
     if (reader_.Ok() && ReadTable(map)) ReadTextures(map, mode);
+    ReportCuts();
     if (!reader_.Ok()) Truncated();
     Remap(map);
     ReleaseUnused();
@@ -343,7 +379,7 @@ void Loader::ReadOldTextures() {
         QvlTextureRecord record;
         record.tag = kTagRawTexture;
         ReadTextureHead(reader_, record);
-        if (!ReadTextureBody(reader_, c_.renderer, record, true, problems_, packed_, pixels_))
+        if (!ReadTextureBody(reader_, c_.renderer, record, true, problems_, scratch_))
             break;
         if (observer_) observer_->Texture(i, record);
         pairs.emplace_back(record.savedHandle, static_cast<int>(record.created));
@@ -370,6 +406,7 @@ void Loader::ReadOld() {
     c_.extraB = reader_.Float();
     ReadOldAnimations();
     if (reader_.Ok()) ReadOldTextures();
+    ReportCuts();
     if (!reader_.Ok()) {
         Truncated();
         for (Frame* frame : frames_) frame->texture = 0;

@@ -66,6 +66,7 @@ bool QvlReader::Seek(long offset) {
 
 bool QvlReader::String(char* buffer, size_t capacity) {
     buffer[0] = '\0';
+    long offset = position_;
     int32_t length = Int();
     if (!ok_) return false;
     if (length < 0 || length > Remaining()) {
@@ -76,8 +77,17 @@ bool QvlReader::String(char* buffer, size_t capacity) {
     size_t kept = stored < capacity ? stored : capacity - 1;
     if (!Bytes(buffer, kept)) return false;
     buffer[kept] = '\0';
-    if (stored > kept) Seek(position_ + static_cast<long>(stored - kept));
+    if (stored > kept) {
+        cuts_.push_back({offset, length});
+        Seek(position_ + static_cast<long>(stored - kept));
+    }
     return ok_;
+}
+
+std::vector<QvlReader::Cut> QvlReader::TakeCuts() {
+    std::vector<Cut> cuts;
+    cuts.swap(cuts_);
+    return cuts;
 }
 
 char* QvlReader::OwnedString() {

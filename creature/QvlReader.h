@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 class QvlReader {
 public:
@@ -35,9 +36,17 @@ public:
     // A stored string as a new[] copy of its stored length; null when absent.
     char* OwnedString();
 
+    struct Cut {
+        long offset;  // of the length field
+        int32_t length;
+    };
+    // Strings cut by String since the last call, in reading order.
+    std::vector<Cut> TakeCuts();
+
 private:
     FILE* file_;
     long size_ = 0;
     long position_ = 0;
     bool ok_ = true;
+    std::vector<Cut> cuts_;
 };

@@ -17,7 +17,8 @@ TextureHandle Texture(FuzzRenderer& r, int w, int h, int bpp, int seed) {
     return r.CreateTexture(pixels.data(), w, h, bpp, "seed");
 }
 
-void SaveSeed(const std::string& path, int animations, int frames, bool pictures, bool shared) {
+void SaveSeed(const std::string& path, int animations, int frames, bool pictures, bool shared,
+              int side = 8) {
     FuzzRenderer r;
     Bicho* c = CreateBicho();
     c->Init(nullptr, &r, nullptr, nullptr, nullptr, nullptr);
@@ -27,11 +28,12 @@ void SaveSeed(const std::string& path, int animations, int frames, bool pictures
         c->SetPictureB(Texture(r, 2, 2, 4, 2));
     }
     TextureHandle common = Texture(r, 8, 8, 4, 3);
-    const char* names[] = {"ANI_BASE1", "ANI_PUNCH1", "ANI_DOWN", "ANI_RIGHT"};
+    const char* names[] = {"ANI_BASE1", "ANI_PUNCH1", "ANI_DOWN", "ANI_RIGHT",
+                           "ANI_COMBO1", "ANI_LOSEFULL", "ANI_WINFULL", "ANI_PUNCH1_OUCH"};
     for (int a = 0; a < animations; ++a) {
-        c->AddAnimation(a, -a, 7, a == 1 ? "acciones" : "", names[a % 4]);
+        c->AddAnimation(a, -a, 7, a == 1 ? "acciones" : "", names[a % 8]);
         for (int f = 0; f < frames; ++f) {
-            TextureHandle t = shared ? common : Texture(r, 8, 4 + f, 4, f);
+            TextureHandle t = shared ? common : Texture(r, side, side / 2 + f, 4, a * frames + f);
             c->AddFrame(0.15f, 0.3f, static_cast<int>(t), 0, 0, 0.3f, 0.3f, 0.04f, 0.015f, 0.28f,
                         0.295f, 0, 0, 0.2f, 0.2f, 0.1f, 0.2f, 0.05f);
         }
@@ -89,6 +91,9 @@ int main(int argc, char** argv) {
     SaveSeed(dir + "/pictures.qvl", 2, 2, true, false);
     SaveSeed(dir + "/shared.qvl", 3, 3, false, true);
     SaveSeed(dir + "/empty_animation.qvl", 2, 0, true, false);
+    // Many texture blocks, so that one mutation can forge a size in each.
+    SaveSeed(dir + "/many_textures.qvl", 6, 8, true, false, 4);
+    SaveSeed(dir + "/larger_textures.qvl", 1, 3, false, false, 32);
     OldSeed(dir + "/old.qvl");
     return 0;
 }

@@ -1,10 +1,16 @@
 #!/bin/sh
 # Fuzzes the creature file reader for the given number of seconds (60 by
 # default) under AddressSanitizer and UndefinedBehaviorSanitizer, starting
-# from generated seed files. Exit status non-zero when the fuzzer finds
+# from generated seed files; a second argument runs that many fuzzing
+# processes side by side. Exit status non-zero when the fuzzer finds
 # something; the crashing input is left in build-fuzz/fuzz/.
+#
+# Memory limits make an allocation bomb a finding. A file may decode 128 MB
+# of pixels and one texture is at most 64 MB; with the quarantine cut to
+# 64 MB a sound input stays well below 1 GB.
 set -e
 seconds=${1:-60}
+workers=${2:-1}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -15,6 +21,12 @@ rm -rf "$out/seeds" "$out/corpus"
 mkdir -p "$out/seeds" "$out/corpus"
 "$out/creature_fuzz_seeds" "$out/seeds"
 cd "$out"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ./creature_reader_fuzz -max_total_time="$seconds" -max_len=65536 -timeout=10 \
-    -print_final_stats=1 corpus seeds
+limits="-max_len=262144 -rss_limit_mb=1024 -malloc_limit_mb=128 -timeout=10"
+export ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=64 UBSAN_OPTIONS=print_stacktrace=1
+if [ "$workers" -gt 1 ]; then
+    # Fork mode counts the executions of all its children in one line.
+    ./creature_reader_fuzz $limits -max_total_time="$seconds" -fork="$workers" \
+        -ignore_ooms=0 -ignore_timeouts=0 -ignore_crashes=0 corpus seeds
+else
+    ./creature_reader_fuzz $limits -max_total_time="$seconds" -print_final_stats=1 corpus seeds
+fi

@@ -3,6 +3,9 @@
 // exports
 //   extern "C" InterfazAcciones* CreateActionInstance();
 //   extern "C" void FreeActionInstance(InterfazAcciones*);
+// and may export the animations it plays, for the game to check a loaded
+// creature against:
+//   extern "C" const char* const* ActionAnimations();  // ends with a null
 // The game destroys behaviour objects through the virtual destructor; the
 // order of the operations below is the contract.
 class Bicho;
@@ -25,4 +28,5 @@ public:
 extern "C" {
 typedef InterfazAcciones* (*CreateActionInstanceFn)();
 typedef void (*FreeActionInstanceFn)(InterfazAcciones*);
+typedef const char* const* (*ActionAnimationsFn)();
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Pieces every behaviour library shares: the frame advance, the random
-// draws of its own generator, and the two exports.
+// draws of its own generator, and the exports.
 #include <new>
 
 #include "base/Log.h"
@@ -29,14 +29,14 @@ inline float RandomFraction() { return GameRandom().Next() * 0.000030518509f; }
 // Lives run down to 0; a behaviour of another library may overshoot.
 inline bool HasLost(Bicho* creature) { return creature->GetLife() <= 0.0f; }
 
-// Logs each animation the behaviour plays that the creature file lacks, so a
-// modder sees why a move does nothing. `names` ends with a null.
-inline void ReportMissingAnimations(Bicho* owner, const char* const* names) {
-    for (; *names; ++names)
-        if (!owner->HasAnimation(*names))
-            LogPrintf("     Interfaz Acciones: falta la animacion %s en %s\n", *names,
-                      owner->GetName() ? owner->GetName() : "?");
-}
+// The animations the behaviour plays, ending with a null. The game checks
+// them against a wholly loaded creature so a modder sees why a move does
+// nothing; a preview holds only the first animation and is not checked.
+#define CORRALON_ACTION_ANIMATIONS(names)                                             \
+    extern "C" __attribute__((visibility("default"))) const char* const*             \
+    ActionAnimations() {                                                               \
+        return names;                                                                  \
+    }
 
 #define CORRALON_ACTION_EXPORTS(Behaviour)                                              \
     extern "C" __attribute__((visibility("default"))) InterfazAcciones*                 \

@@ -12,7 +12,6 @@ class Flor : public InterfazAcciones {
 public:
     int Init(Bicho* owner, const char*) override {
         owner_ = owner;
-        ReportMissingAnimations(owner_, kAnimations);
         owner_->SetAnimation("ANI_BASE1");
         return 0;
     }
@@ -55,3 +54,4 @@ private:
 };
 
 CORRALON_ACTION_EXPORTS(Flor)
+CORRALON_ACTION_ANIMATIONS(kAnimations)

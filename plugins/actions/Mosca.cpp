@@ -34,7 +34,6 @@ class Mosca : public InterfazAcciones {
 public:
     int Init(Bicho* owner, const char*) override {
         owner_ = owner;
-        ReportMissingAnimations(owner_, kAnimations);
         phase_ = RandomFraction();
         rate_ = 1.0f + GameRandom().Next() * 0.000061037019f;
         Reset();
@@ -90,3 +89,4 @@ private:
 };
 
 CORRALON_ACTION_EXPORTS(Mosca)
+CORRALON_ACTION_ANIMATIONS(kAnimations)

@@ -17,7 +17,6 @@ const char* const kAnimations[] = {"ANI_BASE1", "ANI_RIGHT", "ANI_DOWN", "ANI_PU
 
 int Rana::Init(Bicho* owner, const char*) {
     owner_ = owner;
-    ReportMissingAnimations(owner_, kAnimations);
     if (owner_->sound) {
         swish_ = owner_->sound->LoadSample(kSwishSample);
         thump_ = owner_->sound->LoadSample(kThumpSample);
@@ -84,3 +83,4 @@ int Rana::UpdateAlone(int, float dt) {
 }
 
 CORRALON_ACTION_EXPORTS(Rana)
+CORRALON_ACTION_ANIMATIONS(kAnimations)

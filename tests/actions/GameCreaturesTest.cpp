@@ -62,4 +62,31 @@ TEST(GameActors, TheFlyAndTheFlowerOfTheFarmPlay) {
     EXPECT_EQ("ANI_BASE1", Current(flower));
 }
 
+// A preview holds only the first animation: the behaviour's list is checked
+// after a whole load alone.
+TEST(GameBehaviours, MissingAnimationsAreReportedAfterAWholeLoadOnly) {
+    struct Case {
+        const char* library;
+        bool whole;
+        size_t lines;
+    };
+    for (Case k : {Case{"rana", false, 0}, Case{"rana", true, 6}, Case{"flor", true, 2}}) {
+        SCOPED_TRACE(std::string(k.library) + (k.whole ? " whole" : " preview"));
+        Arena arena;
+        InstallBehaviour(std::string("Bichos/") + k.library + ".so", "bare.so");
+        WriteCreature("bare.qvl", {{"ANI_BASE1", 1, 0.1f}});
+        Bicho* b = CreateBicho();
+        b->Init(nullptr, HeadlessRenderer(), &arena.particles, nullptr, &arena.settings, nullptr);
+        EXPECT_EQ(0, k.whole ? b->Load("bare.qvl") : b->LoadPiece("bare.qvl"));
+        std::string log = TestFolder::Read("logs/log.txt");
+        size_t lines = 0;
+        for (size_t at = log.find("falta la animacion"); at != std::string::npos;
+             at = log.find("falta la animacion", at + 1))
+            ++lines;
+        EXPECT_EQ(k.lines, lines) << log;
+        b->Release();
+        DestroyBicho(b);
+    }
+}
+
 }  // namespace

@@ -43,6 +43,15 @@ TEST(QvlTool, ExtractThenBuildGivesTheSameFileAndCheckJudgesIt) {
     WriteFileBytes("cut.qvl", bytes.substr(0, bytes.size() - 40));
     EXPECT_EQ(1, Qvl("check cut.qvl"));
     EXPECT_NE(std::string::npos, ReadFileBytes("qvl_out.txt").find("cut.qvl: "));
+    // A kind the reader had to cut is a fault of the file.
+    std::string kind, longKind;
+    PutString(kind, "acciones");
+    PutString(longKind, std::string(5000, 'K').c_str());
+    std::string cutKind = bytes;
+    cutKind.replace(cutKind.find(kind), kind.size(), longKind);
+    WriteFileBytes("kind.qvl", cutKind);
+    EXPECT_EQ(1, Qvl("check kind.qvl"));
+    EXPECT_NE(std::string::npos, ReadFileBytes("qvl_out.txt").find("texto de 5001 bytes cortado"));
     EXPECT_EQ(2, Qvl("check no_such.qvl"));
     EXPECT_EQ(2, Qvl("bogus"));
 }

@@ -147,6 +147,49 @@ std::vector<std::string> Lines(const std::string& text, const std::string& prefi
     return found;
 }
 
+// Afterimages of frames that are deleted go with them; the others stay and
+// are drawn.
+TEST(CreatureRuntime, DeletingAFrameTakesItsAfterimagesAlong) {
+    struct Case {
+        bool wholeAnimation;
+        int ghostsLeft;
+    };
+    for (Case k : {Case{false, 2}, Case{true, 1}}) {
+        SCOPED_TRACE(k.wholeAnimation);
+        Bicho* c = NewCreature();
+        AddTestAnimation(c, "ANI_A", "", 2);
+        AddTestAnimation(c, "ANI_B", "", 1);
+        c->SetGhostTime(1.0f);
+        // One afterimage per update: first and second frame of A, then B.
+        c->SetAnimation("ANI_A");
+        c->Update(0, 0.05f);
+        c->NextFrame();
+        c->Update(0, 0.05f);
+        c->SetAnimation("ANI_B");
+        c->Update(0, 0.05f);
+        c->SetAnimation("ANI_A");
+        if (k.wholeAnimation)
+            c->DeleteCurrentAnimation();
+        else
+            c->DeleteCurrentFrame();
+        int left = 0;
+        Ghost** link = &c->ghostTrail->head;
+        for (Ghost* g = *link; g; link = &g->next, g = g->next, ++left) {
+            EXPECT_EQ(link, g->prev);
+            bool alive = false;
+            for (Anima* a = c->animations; a; a = a->next)
+                for (Frame* f = a->firstFrame; f; f = f->next) alive = alive || f == g->frame;
+            EXPECT_TRUE(alive);
+        }
+        EXPECT_EQ(k.ghostsLeft, left);
+        ClearRendererCalls();
+        c->Draw(0, 0, 0.01f);
+        EXPECT_EQ(static_cast<size_t>(2 + k.ghostsLeft),
+                  Lines(RendererCalls(), "DrawImage").size());  // shadow, ghosts, sprite
+        FreeCreature(c);
+    }
+}
+
 TEST(CreatureRuntime, TheSecondPlayerOfAMirrorMatchIsDarker) {
     Pair p(1.0f, 1.5f);
     p.a->SetName("RANA");
