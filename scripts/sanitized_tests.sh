@@ -6,7 +6,7 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$top/build-asan"
 targets=(config_tests app_tests platform_tests creature_test particles_test random_test
-         keyboard_test keynames_test renderer_common_tests renderer_headless_tests
+         stage_test keyboard_test keynames_test renderer_common_tests renderer_headless_tests
          sound_loader_test quillet_logic_test renderer_headless sound_fmod game_data)
 
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCORRALON_SANITIZE=ON >/dev/null
