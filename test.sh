@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, generates the game data and runs every
 # test: the layer check of the includes, the CTest suite, the unit tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and 60 s of fuzzing of the creature reader.
+# UndefinedBehaviorSanitizer, 60 s of fuzzing of the creature reader and 20 s
+# of the stage reader and picture tiler.
 # CORRALON_TEST_QUICK=1 runs the CTest suite only.
 set -uo pipefail
 top="$(cd "$(dirname "$0")" && pwd)"
@@ -13,5 +14,6 @@ ctest --test-dir "$top/build" --output-on-failure -j "$(nproc)" --timeout 300 "$
 if [ "${CORRALON_TEST_QUICK:-0}" != 1 ]; then
   "$top/scripts/sanitized_tests.sh" || status=1
   "$top/fuzz/run_creature_fuzz.sh" 60 || status=1
+  "$top/fuzz/run_stage_fuzz.sh" 20 || status=1
 fi
 exit $status

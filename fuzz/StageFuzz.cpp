@@ -1,0 +1,142 @@
+// libFuzzer target: the stage file reader, the stage list and the picture
+// tiler. An input is stage text, optionally followed by "\nBMP\n" and the
+// bytes of a picture; the text is also the stage list. A picture whose
+// header reserved byte (offset 6) is odd gets its pixels repeated up to the
+// size its header claims (at most 1024 x 1024), so small inputs reach the
+// tiling and not only the refusals. Leaked or doubly released textures
+// abort like a crash.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "fight/Fondo.h"
+#include "fuzz/FuzzRenderer.h"
+#include "sdk/Bicho.h"
+#include "sdk/GameSettings.h"
+
+namespace {
+
+const char kSeparator[] = "\nBMP\n";
+const int64_t kMaxPaddedPixels = 1024 * 1024;
+
+bool WriteFile(const char* path, const uint8_t* data, size_t size) {
+    FILE* file = fopen(path, "wb");
+    if (!file) return false;
+    if (size) fwrite(data, 1, size, file);
+    fclose(file);
+    return true;
+}
+
+int32_t Le32(const uint8_t* p) {
+    return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+                                static_cast<uint32_t>(p[2]) << 16 |
+                                static_cast<uint32_t>(p[3]) << 24);
+}
+
+void WritePicture(const uint8_t* data, size_t size) {
+    std::string bytes = data ? std::string(reinterpret_cast<const char*>(data), size) : "";
+    if (size >= 54 && (data[6] & 1)) {
+        int64_t w = Le32(data + 18), h = Le32(data + 22);
+        if (w > 0 && h > 0 && w * h <= kMaxPaddedPixels) {
+            size_t want = 54 + static_cast<size_t>(w * h * 3);
+            size_t given = size - 54;
+            for (size_t i = 0; bytes.size() < want; ++i)
+                bytes += given ? static_cast<char>(data[54 + i % given]) : static_cast<char>(i);
+        }
+    }
+    WriteFile("p.bmp", reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+}
+
+volatile unsigned gSink;
+
+void Check(FuzzRenderer& renderer) {
+    if (renderer.Live() != 0 || renderer.BadReleases() != 0) {
+        fprintf(stderr, "texture leak %zu or bad release %d\n", renderer.Live(),
+                renderer.BadReleases());
+        abort();
+    }
+}
+
+void ExerciseStage() {
+    FuzzRenderer renderer;
+    GameSettings settings;
+    Bicho* fighters[2] = {CreateBicho(), CreateBicho()};
+    {
+        Fondo stage;
+        for (Bicho* f : fighters) f->Init(nullptr, &renderer, nullptr, nullptr, &settings, &stage);
+        stage.Load("f.txt", &renderer, nullptr, nullptr, &settings);
+        if (!stage.geometry) abort();  // the fight relies on a geometry
+        stage.SetFighters(fighters[0], fighters[1]);
+        stage.RestartRound();
+        stage.Draw(0.02f);
+        settings.freezeTime = 1.0f;
+        stage.Draw(0.02f);
+        gSink = static_cast<unsigned>(stage.actorCount + stage.geometry->columns) +
+                static_cast<unsigned>(stage.camX == stage.camX);
+        stage.Release();
+    }
+    for (Bicho* f : fighters) {
+        f->Release();
+        DestroyBicho(f);
+    }
+    Check(renderer);
+}
+
+void ExerciseTiler() {
+    FuzzRenderer renderer;
+    Fondo stage;
+    stage.renderer = &renderer;
+    int columns = -1, rows = -1;
+    TextureHandle* tiles = nullptr;
+    int result = stage.LoadImage("p.bmp", &columns, &rows, &tiles);
+    if (result == Fondo::kImageLoaded) {
+        if (columns <= 0 || rows <= 0 || !tiles) abort();
+        for (int i = 0; i < columns * rows; ++i) renderer.ReleaseTexture(tiles[i]);
+    } else if (result != Fondo::kImageRefused || columns || rows || tiles) {
+        abort();
+    }
+    delete[] tiles;
+    Check(renderer);
+}
+
+void ExerciseList() {
+    char path[Fondo::kPathSize];
+    strcpy(path, kDefaultStageFile);
+    ChooseStage(nullptr, path);
+    ChooseStage("rana", path);
+    gSink = static_cast<unsigned>(strlen(path));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // A working folder of its own (the run script names one): the inputs'
+    // relative paths land there and nothing is logged (no logs folder).
+    const char* folder = getenv("STAGE_FUZZ_DIR");
+    char pattern[] = "/tmp/stage_fuzz_XXXXXX";
+    if (!folder) folder = mkdtemp(pattern);
+    if (!folder || chdir(folder) != 0) abort();
+    if (mkdir("fondos", 0755) != 0 && errno != EEXIST) abort();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const uint8_t* picture = static_cast<const uint8_t*>(
+        memmem(data, size, kSeparator, sizeof kSeparator - 1));
+    size_t textSize = picture ? static_cast<size_t>(picture - data) + 1 : size;
+    if (picture) picture += sizeof kSeparator - 1;
+    size_t pictureSize = picture ? size - static_cast<size_t>(picture - data) : 0;
+    WriteFile("f.txt", data, textSize);
+    WriteFile("fondos/fondos.txt", data, textSize);
+    WritePicture(picture, pictureSize);
+    ExerciseStage();
+    ExerciseTiler();
+    ExerciseList();
+    return 0;
+}
