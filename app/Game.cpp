@@ -32,6 +32,7 @@ GestionJuego gestionJuego;
 FrameTimer frameTimer;
 GameState currentState = Menu;
 GameSettings gameSettings;
+FightController fightController;
 
 namespace {
 
@@ -42,8 +43,9 @@ const char kDashes[] = "<< -----------------------------------------------------
 void ReturnMenuToRoot() { menuController->ReturnToRoot(); }
 const FightHooks kFightHooks = {ReturnMenuToRoot};
 
-void MenuFrame(GameState* state, float dt) { menuController->Frame(LoadFight, state, dt); }
-void FightScreen(float dt) { FightFrame(kFightHooks, dt); }
+void StartFight() { LoadFight(fightController); }
+void MenuFrame(GameState* state, float dt) { menuController->Frame(StartFight, state, dt); }
+void FightScreen(float dt) { FightFrame(fightController, dt); }
 void IntroFrame(GameState* state, float dt) { menuController->Intro(state, dt); }
 void CreditsFrame(GameState* state, float dt) { menuController->Credits(state, dt); }
 void SetGameWindowTitle(const char* title) { PlatformSetWindowTitle(gameWindow, title); }
@@ -97,6 +99,9 @@ void InitSubsystems() {
     menuController = new MenuController();
     menuController->Init(gameWindow, particles, keyboard, renderer, sound);
 
+    fightController.context = {renderer,      keyboard,      sound,        particles,
+                               &gameSettings, &gestionJuego, &currentState, kFightHooks};
+
     frameTimer.Update();
     sound->PlayMusic(gameSettings.musicIntro);
 
@@ -105,6 +110,8 @@ void InitSubsystems() {
 }
 
 void ShutdownSubsystems() {
+    // A fight still running at the quit message holds its stage and fighters.
+    if (FightLoaded(fightController)) FreeFight(fightController);
     if (sound) sound->Shutdown();
     if (menuController) {
         menuController->Release();

@@ -12,6 +12,7 @@ class Sonido;
 class Particulas;
 class MenuController;
 class GestionJuego;
+struct FightController;
 
 extern InstanceHandle gameInstance;
 extern WindowHandle gameWindow;
@@ -24,6 +25,7 @@ extern GestionJuego gestionJuego;
 extern FrameTimer frameTimer;
 extern GameState currentState;
 extern GameSettings gameSettings;
+extern FightController fightController;
 
 // WinMain's work: log, options, switch, start-up, loop, shutdown.
 int GameMain(const char* commandLine);
