@@ -1,0 +1,132 @@
+// A whole fight frame on the farm: two fighters played by their behaviours,
+// the stage's two actors, 1,000 live particles and the marker, drawn into a
+// renderer that only counts calls. Goal: at most 167 us a frame (1% of a
+// 60 Hz frame). Runs in the game folder, on the game's own files.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "fight/Fight.h"
+#include "fight/GestionJuego.h"
+#include "fight/Particulas.h"
+#include "input/Teclado.h"
+#include "platform/SonidoNulo.h"
+#include "sdk/Bicho.h"
+#include "sdk/GameSettings.h"
+#include "support/testing/NullRenderer.h"
+
+namespace {
+
+constexpr int kLiveParticles = 1000;
+constexpr float kDt = 1.0f / 60.0f;
+
+class CountingRenderer : public NullRenderer {
+public:
+    long calls = 0;
+    TextureHandle next = 1;
+    void SetOverlayMode(int, int) override { ++calls; }
+    void SetViewScale(float) override { ++calls; }
+    void DrawText(float, float, float, float, float, float, float, const char*, ...) override {
+        ++calls;
+    }
+    void DrawTextCentered(float, float, float, float, float, float, float, const char*,
+                          ...) override {
+        ++calls;
+    }
+    void FillRect(float, float, float, float, float, float, float, float) override { ++calls; }
+    void DrawImage(float, float, float, float, TextureHandle, float, float, float,
+                   float) override {
+        ++calls;
+    }
+    void DrawImagePart(float, float, float, float, float, float, float, float, TextureHandle,
+                       float, float, float, float) override {
+        ++calls;
+    }
+    void DrawParticleBatch(const TriangleRecord*) override { ++calls; }
+    TextureHandle LoadTexture(const char*) override { return next++; }
+    TextureHandle LoadTextureKeyed(const char*, int, int, int) override { return next++; }
+    TextureHandle CreateTexture(const unsigned char*, int, int, int, const char*) override {
+        return next++;
+    }
+};
+
+// Nobody at the keys: both fighters are the computer's.
+class IdleKeyboard : public Teclado {
+public:
+    int Init(WindowHandle, InstanceHandle) override { return 1; }
+    int Shutdown() override { return 1; }
+    int Poll() override { return 1; }
+    int CaptureKey(int, int) override { return 0; }
+    InputFlags GetInput(int, int, float) override { return 0; }
+    bool TestLastInput(uint32_t) override { return false; }
+    bool AnyKeyDown() override { return false; }
+    bool SpecialKeyOnce(int) override { return false; }
+    bool ActionOnce(int, int) override { return false; }
+    const char* KeyName(int, int) override { return ""; }
+};
+
+void TopUpParticles(Particulas* particles) {
+    int live = Particulas::CountList(particles->BackList()) +
+               Particulas::CountList(particles->FrontList());
+    for (int i = live; i < kLiveParticles; ++i) {
+        Emision e;
+        e.kind = 3 + i % 4;  // sparks, flares, fireballs and rings
+        e.x = 0.2f + (i % 61) * 0.01f;
+        e.y = 0.3f + (i % 37) * 0.01f;
+        e.w = e.h = 0.04f;
+        e.life = 1.0e6f;
+        particles->Emitir(1, i % 2 == 0, e);
+    }
+}
+
+void BM_FightFrame(benchmark::State& state) {
+    if (chdir(CORRALON_GAME_DIR) != 0) {
+        state.SkipWithError("no game folder");
+        return;
+    }
+    CountingRenderer renderer;
+    IdleKeyboard keyboard;
+    SonidoNulo sound;
+    Particulas particles;
+    particles.Init(&renderer);
+    GameSettings settings;
+    settings.player1Name = strdup("Bichos\\rana.qvl");
+    settings.player2Name = strdup("Bichos\\truvaldino.qvl");
+    settings.gameMode = 3;
+    settings.unlimitedTime = 1;
+    GestionJuego run;
+    GameState gameState = Fight;
+
+    FightController fight;
+    fight.context = {&renderer, &keyboard, &sound, &particles, &settings, &run, &gameState, {}};
+    LoadFight(fight);
+    // Past the round start, so both behaviours think and fight.
+    for (int i = 0; i < 240; ++i) FightFrame(fight, kDt);
+
+    const long callsBefore = renderer.calls;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!FightLoaded(fight) || fight.state.roundOver) {
+            FreeFight(fight);
+            gameState = Fight;
+            LoadFight(fight);
+        }
+        for (Bicho* fighter : fight.fighters) fighter->SetLife(fighter->GetMaxLife());
+        TopUpParticles(&particles);
+        state.ResumeTiming();
+        FightFrame(fight, kDt);
+    }
+    state.counters["renderer_calls_per_frame"] =
+        static_cast<double>(renderer.calls - callsBefore) / static_cast<double>(state.iterations());
+    FreeFight(fight);
+    particles.Shutdown();
+    free(settings.player1Name);
+    free(settings.player2Name);
+}
+BENCHMARK(BM_FightFrame)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
