@@ -6,6 +6,15 @@
 #include "sdk/Sonido.h"
 #include "input/Teclado.h"
 
+float RunTimeEffects(GameSettings* s, double delta) {
+    if (s->freezeTime > 0.0f) s->freezeTime -= static_cast<float>(delta);
+    if (s->slowMotionTime > 0.0f) {
+        s->slowMotionTime -= static_cast<float>(delta);
+        return static_cast<float>(delta * 0.25);
+    }
+    return static_cast<float>(delta);
+}
+
 void RunFrameWith(const FrameContext& c, FrameRateDisplay* display) {
     c.timer->Update();
     if (c.frameTime) c.timer->delta = c.frameTime(c.timer->delta);
@@ -25,15 +34,7 @@ void RunFrameWith(const FrameContext& c, FrameRateDisplay* display) {
     }
 
     GameSettings& s = *c.settings;
-    if (s.freezeTime > 0.0f) s.freezeTime -= static_cast<float>(delta);
-
-    float dt;
-    if (s.slowMotionTime > 0.0f) {
-        s.slowMotionTime -= static_cast<float>(delta);
-        dt = static_cast<float>(delta * 0.25);
-    } else {
-        dt = static_cast<float>(delta);
-    }
+    const float dt = RunTimeEffects(&s, delta);
 
     if (c.sound) c.sound->Update(s.slowMotionTime);
     c.keyboard->Poll();

@@ -40,6 +40,8 @@ struct FightContext {
     GestionJuego* run = nullptr;
     GameState* state = nullptr;
     FightHooks hooks = {nullptr};
+    // A tool's own stage file; null lets the stage list choose.
+    const char* stageFile = nullptr;
 };
 
 // One per program: owns the stage and both fighters from LoadFight to
@@ -49,6 +51,8 @@ struct FightController {
     FightState state;
     Fondo* stage = nullptr;
     Bicho* fighters[2] = {nullptr, nullptr};
+    // F2's box view, a debugging aid: outlives LoadFight and is never saved.
+    bool showBoxes = false;
 };
 
 void LoadFight(FightController& fight);

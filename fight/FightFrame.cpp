@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr int kEscape = 5;
-constexpr int kEnter = 6;
+constexpr int kEscape = kSpecialEscape;
+constexpr int kEnter = kSpecialEnter;
 constexpr float kViewScale = 70.0f;
 // No input and a stopped round clock until the round is this old.
 constexpr float kRoundStartWait = 3.0f;
@@ -114,6 +114,11 @@ void DrawFight(FightController& fight, float dt, float step) {
     fight.fighters[0]->Draw(stage.camX, stage.camY, step);
     c.particles->DrawBleeding(stage.camX, stage.camY, step);
     c.particles->DrawFront(stage.camX, stage.camY, step);
+    if (fight.showBoxes) {
+        for (int i = 0; i < stage.actorCount; ++i)
+            stage.actors[i]->DrawBoxes(stage.camX, stage.camY);
+        for (Bicho* fighter : fight.fighters) fighter->DrawBoxes(stage.camX, stage.camY);
+    }
     stage.DrawHud(c.run, dt);
 }
 
@@ -234,6 +239,7 @@ void FightFrame(FightController& fight, float dt) {
     const FightContext& c = fight.context;
 
     if (!s.paused && c.keyboard->SpecialKeyOnce(kEscape)) s.paused = true;
+    if (c.keyboard->SpecialKeyOnce(kSpecialF2)) fight.showBoxes = !fight.showBoxes;
     if (s.paused) dt = 0.0f;
 
     s.fightClock += dt;

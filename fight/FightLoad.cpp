@@ -61,8 +61,12 @@ void LoadFight(FightController& fight) {
     char character[Fondo::kPathSize];
     CharacterName(settings.player2Name, character, sizeof character);
     char stagePath[Fondo::kPathSize];
-    strcpy(stagePath, kDefaultStageFile);
-    ChooseStage(settings.randomBackground == 0 ? character : nullptr, stagePath);
+    if (c.stageFile) {
+        snprintf(stagePath, sizeof stagePath, "%s", c.stageFile);
+    } else {
+        strcpy(stagePath, kDefaultStageFile);
+        ChooseStage(settings.randomBackground == 0 ? character : nullptr, stagePath);
+    }
 
     LogPrintf("     Fondo: Cargando fondo %s\n", stagePath);
     fight.stage->Load(stagePath, c.renderer, c.particles, c.sound, c.settings);

@@ -18,6 +18,9 @@ inline InputFlags ScreenDirections(InputFlags flags, int facing) {
     return flags;
 }
 
+// What SpecialKeyOnce asks about.
+enum SpecialKey : int { kSpecialEscape = 5, kSpecialEnter = 6, kSpecialF2 = 7 };
+
 class Teclado {
 public:
     virtual int Init(WindowHandle window, InstanceHandle instance) = 0;

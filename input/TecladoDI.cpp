@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kEscape = 0x01;
 constexpr int kEnter = 0x1C;
+constexpr int kF2 = 0x3C;
 constexpr int kLatchedBindings = 6;  // up, down, left, right, punch 1, kick 1
 constexpr int kPunch1Index = 4;
 
@@ -33,7 +34,7 @@ void TecladoDI::ResetCaptureGuard() { captureGuard = true; }
 
 void TecladoDI::ClearRuntimeState() {
     memset(state_, 0, sizeof state_);
-    escapeLatch_ = enterLatch_ = 0;
+    escapeLatch_ = enterLatch_ = f2Latch_ = 0;
     lastFlags_ = 0;
     memset(pressLatches_, 0, sizeof pressLatches_);
     HistoryClear(&history_[0]);
@@ -77,6 +78,7 @@ int TecladoDI::Poll() {
             if (!IsDown(bindings_[p][i])) pressLatches_[p][i] = 0;
     if (!IsDown(kEscape)) escapeLatch_ = 0;
     if (!IsDown(kEnter)) enterLatch_ = 0;
+    if (!IsDown(kF2)) f2Latch_ = 0;
     return 1;
 }
 
@@ -134,9 +136,14 @@ bool TecladoDI::AnyKeyDown() {
 }
 
 bool TecladoDI::SpecialKeyOnce(int which) {
-    uint8_t* latch = which == 5 ? &escapeLatch_ : which == 6 ? &enterLatch_ : nullptr;
-    if (!latch) return false;
-    int code = which == 5 ? kEscape : kEnter;
+    uint8_t* latch = nullptr;
+    int code = 0;
+    switch (which) {
+        case kSpecialEscape: latch = &escapeLatch_; code = kEscape; break;
+        case kSpecialEnter: latch = &enterLatch_; code = kEnter; break;
+        case kSpecialF2: latch = &f2Latch_; code = kF2; break;
+        default: return false;
+    }
     if (!IsDown(code) || *latch) return false;
     *latch = 1;
     return true;

@@ -43,6 +43,7 @@ private:
     uint8_t state_[kKeyStateSize] = {};
     uint8_t escapeLatch_ = 0;
     uint8_t enterLatch_ = 0;
+    uint8_t f2Latch_ = 0;
     uint32_t lastFlags_ = 0;
     uint8_t bindings_[2][kBindingCount] = {};
     uint8_t pressLatches_[2][kBindingCount] = {};

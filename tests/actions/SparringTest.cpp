@@ -1,22 +1,24 @@
-// The viewer's sparring loop without a window: the headless renderer, a
-// keyboard fed by a script, two frogs loaded from their files.
+// The viewer's sparring front end on the game's fight: two frogs loaded from
+// their files, a keyboard fed by a script, no window.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <functional>
+#include <set>
 #include <string>
 
-#include "platform/KeyboardSource.h"
+#include "fight/Fondo.h"
 #include "input/TecladoDI.h"
+#include "platform/KeyboardSource.h"
+#include "support/testing/NullRenderer.h"
 #include "tests/actions/ActionTestSupport.h"
 #include "tools/viewer/Sparring.h"
 
 namespace {
 
 const float kDt = 1.0f / 60.0f;
-// Player 1's default keys.
-const int kRightKey = 0xCD;
-const int kPunchKey = 0xD2;
+const int kEscapeCode = 0x01;
+const int kF2Code = 0x3C;
 
 class ScriptedKeys : public KeyboardSource {
 public:
@@ -31,93 +33,129 @@ private:
     long frame_ = 0;
 };
 
-// Walks at the computer's frog and punches every other frame.
-void Attack(long frame, uint8_t* state) { state[frame % 2 ? kPunchKey : kRightKey] = kKeyDown; }
+// Counts the sprite outlines a frame draws (red, taller than a marker):
+// the box view draws one per creature and nothing else draws any.
+class OutlineRenderer : public NullRenderer {
+public:
+    int outlines = 0;
+    void DrawFrame(float, float, float, float h, float r, float g, float b, float) override {
+        if (r == 1 && g == 0 && b == 0 && h > 0.05f) ++outlines;
+    }
+};
 
-class SparringLoop : public ::testing::Test {
+class SparringFrontEnd : public ::testing::Test {
 protected:
     void SetUp() override {
         InstallBehaviour("Bichos/rana.so", "rana.so");
         WriteCreature("rana.qvl", FrogAnimations(), "RANA");
-        keyboard = new TecladoDI(new ScriptedKeys(Attack));
-        ASSERT_EQ(1, keyboard->Init(nullptr, nullptr));
-        sparring = new Sparring(HeadlessRenderer(), &arena.particles, &arena.settings, keyboard,
-                                nullptr);
-        ASSERT_TRUE(sparring->Load("rana.qvl", "rana.qvl"));
+        setup.fighters[0] = setup.fighters[1] = "rana.qvl";
     }
     void TearDown() override {
         delete sparring;
         delete keyboard;
     }
+    // Keys held on the frames listed for each DIK code.
+    void Start(std::function<void(long, uint8_t*)> script) {
+        keyboard = new TecladoDI(new ScriptedKeys(script));
+        ASSERT_EQ(1, keyboard->Init(nullptr, nullptr));
+        sparring = new Sparring(&renderer, keyboard, &sound, &arena.particles, setup);
+        sparring->Start();
+        ASSERT_TRUE(FightLoaded(sparring->Controller()));
+    }
 
     Arena arena;
+    OutlineRenderer renderer;
+    RecordingSonido sound;
+    SparringSetup setup;
     TecladoDI* keyboard = nullptr;
     Sparring* sparring = nullptr;
 };
 
-TEST_F(SparringLoop, ThePlayersPunchesLandAndTheComputerHitsBack) {
-    Bicho* player = sparring->Fighter(0);
-    Bicho* computer = sparring->Fighter(1);
-    EXPECT_FLOAT_EQ(10.0f, computer->GetLife());
-    EXPECT_EQ(-1, computer->GetFacing());
-    float lowest[2] = {10.0f, 10.0f};
-    bool bled = false;
-    for (int i = 0; i < 60 * 20 && !sparring->Winner(); ++i) {
-        sparring->Frame(kDt);
-        lowest[0] = std::min(lowest[0], player->GetLife());
-        lowest[1] = std::min(lowest[1], computer->GetLife());
-        bled = bled || arena.particles.BleedingList();
-    }
-    EXPECT_LT(lowest[1], 10.0f);
-    EXPECT_LT(lowest[0] + lowest[1], 20.0f);
-    EXPECT_TRUE(bled);
-}
-
-TEST_F(SparringLoop, TheKillingBlowRunsInSlowMotionThenTheRoundStartsAgain) {
-    Bicho* computer = sparring->Fighter(1);
-    computer->SetLife(1.0f);
+TEST_F(SparringFrontEnd, ADemoMatchPlaysToItsEndAndTheNextOneStarts) {
+    setup.gameMode = 3;
+    setup.roundsToWin = 1;
+    setup.roundTime = 5.0f;
+    Start([](long, uint8_t*) {});
+    EXPECT_STREQ("rana.qvl", sparring->Settings().player2Name);
+    const int menuRequests = Sparring::MenuRequests();
     int frames = 0;
-    while (!sparring->Winner() && frames < 60 * 20) {
-        sparring->Frame(kDt);
+    while (sparring->Matches() < 2 && frames < 60 * 60) {
+        ASSERT_TRUE(sparring->Frame(kDt));
         ++frames;
     }
-    ASSERT_EQ(1, sparring->Winner()) << "after " << frames << " frames";
-    EXPECT_EQ(1, sparring->RoundsWon(0));
-    sparring->Frame(kDt);
-    EXPECT_GT(arena.settings.slowMotionTime, 4.9f);
-    EXPECT_FLOAT_EQ(kDt * 0.25f, sparring->GameTime());
-    ASSERT_NE(nullptr, computer->ghostTrail);
-    for (int i = 0; i < 6; ++i) sparring->Frame(kDt);
-    EXPECT_NE(nullptr, computer->ghostTrail->head);  // the afterimage trail
-    EXPECT_FLOAT_EQ(0.0f, computer->GetLife());
-    // Four seconds after the decision both stand again with full lives.
-    int after = 7;
-    while (sparring->Winner() && after < 60 * 10) {
-        sparring->Frame(kDt);
-        ++after;
-    }
-    EXPECT_NEAR(60 * 4, after, 2);
-    EXPECT_FLOAT_EQ(10.0f, computer->GetLife());
-    EXPECT_FLOAT_EQ(0.7f, computer->GetX());
-    EXPECT_EQ(1, sparring->RoundsWon(0));
+    ASSERT_EQ(2, sparring->Matches()) << "after " << frames << " frames";
+    EXPECT_EQ(menuRequests + 1, Sparring::MenuRequests());
+    // One round decides: the round clock, the wait before it and the round end.
+    EXPECT_EQ(1, std::max(sparring->LastRounds(0), sparring->LastRounds(1)));
+    EXPECT_GT(frames, 60 * 8);
+    FightController& fight = sparring->Controller();
+    ASSERT_TRUE(FightLoaded(fight));
+    EXPECT_FLOAT_EQ(10.0f, fight.fighters[1]->GetLife());
+    EXPECT_EQ(0, fight.fighters[0]->GetRoundsWon());
+    EXPECT_EQ(0, fight.state.phase);
 }
 
-TEST(SparringProgram, RunsTwoCreatureFilesFromTheCommandLine) {
-    Arena arena;
-    InstallBehaviour("Bichos/rana.so", "rana.so");
-    WriteCreature("rana.qvl", FrogAnimations(), "RANA");
+TEST_F(SparringFrontEnd, F2DrawsEveryBoxOnlyWhileOn) {
+    TestFolder::Write("campo.txt", "[fondo]\nsuelo = 0.7\n[actor]\nbicho = rana.qvl\nx = 0.5\n");
+    setup.stage = "campo.txt";
+    Start([](long frame, uint8_t* state) {
+        if (frame == 10 || frame == 11 || frame == 40) state[kF2Code] = kKeyDown;
+    });
+    FightController& fight = sparring->Controller();
+    EXPECT_FLOAT_EQ(0.7f, fight.fighters[0]->GetY());
+    ASSERT_EQ(1, fight.stage->actorCount);
+    std::vector<int> outlines;
+    for (int i = 0; i < 60; ++i) {
+        renderer.outlines = 0;
+        ASSERT_TRUE(sparring->Frame(kDt));
+        outlines.push_back(renderer.outlines);
+    }
+    for (int i = 0; i < 60; ++i) {
+        // Held over two frames it toggles once; both fighters and the actor.
+        if (i >= 10 && i < 40)
+            EXPECT_EQ(3, outlines[i]) << "frame " << i;
+        else
+            EXPECT_EQ(0, outlines[i]) << "frame " << i;
+    }
+    EXPECT_FALSE(fight.showBoxes);
+}
+
+TEST_F(SparringFrontEnd, EscapeInThePauseLeaves) {
+    Start([](long frame, uint8_t* state) {
+        if (frame == 5 || frame == 9) state[kEscapeCode] = kKeyDown;
+    });
+    for (int i = 0; i < 9; ++i) ASSERT_TRUE(sparring->Frame(kDt)) << "frame " << i;
+    EXPECT_TRUE(sparring->Controller().state.paused);
+    EXPECT_FALSE(sparring->Frame(kDt));
+    EXPECT_EQ(1, sparring->Matches());
+}
+
+std::string RunViewer(const std::string& args, int* status) {
     const std::string command = std::string("SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy '") +
                                 CORRALON_GAME_DIR "/viewer' --renderer '" CORRALON_GAME_DIR
-                                "/Headless.dll' --frames 120 --spar rana.qvl rana.qvl 2>&1";
+                                "/Headless.dll' " + args + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(nullptr, pipe);
+    if (!pipe) return "";
     std::string output;
     char line[512];
     while (fgets(line, sizeof line, pipe)) output += line;
-    EXPECT_EQ(0, pclose(pipe)) << output;
+    *status = pclose(pipe);
+    return output;
+}
+
+TEST(SparringProgram, RunsTheFightOnTwoCreatureFilesAndSaysHow) {
+    Arena arena;
+    InstallBehaviour("Bichos/rana.so", "rana.so");
+    WriteCreature("rana.qvl", FrogAnimations(), "RANA");
+    int status = -1;
+    std::string output = RunViewer("--frames 120 --mode demo --spar rana.qvl rana.qvl", &status);
+    EXPECT_EQ(0, status) << output;
     EXPECT_NE(std::string::npos, output.find("viewer: sparring rana.qvl against rana.qvl: ok"))
         << output;
-    EXPECT_NE(std::string::npos, output.find("viewer: rounds 0 - 0")) << output;
+    EXPECT_NE(std::string::npos, output.find("viewer: 1 matches started")) << output;
+    output = RunViewer("--help", &status);
+    EXPECT_EQ(0, status) << output;
+    EXPECT_NE(std::string::npos, output.find("A finished match starts the next one")) << output;
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ private:
 
 enum : int {
     kUp = 0xC8, kDown = 0xD0, kLeft = 0xCB, kRight = 0xCD, kInsert = 0xD2, kDelete = 0xD3,
-    kHome = 0xC7, kEnd = 0xCF, kEsc = 0x01, kEnter = 0x1C, kQ = 0x10, kZ = 0x2C,
+    kHome = 0xC7, kEnd = 0xCF, kEsc = 0x01, kEnter = 0x1C, kF2 = 0x3C, kQ = 0x10, kZ = 0x2C,
     kW = 0x11, kS = 0x1F, kA = 0x1E, kD = 0x20, kR = 0x13,
 };
 
@@ -165,6 +165,20 @@ TEST_F(KeyboardTest, OncePerPressQueries) {
     kb->Poll();
     EXPECT_TRUE(kb->SpecialKeyOnce(5)) << "Escape was seen up";
     EXPECT_FALSE(kb->SpecialKeyOnce(6)) << "Enter stayed down";
+
+    // F2 latches on its own key, apart from Escape and Enter.
+    Hold({kF2});
+    kb->Poll();
+    EXPECT_TRUE(kb->SpecialKeyOnce(7));
+    EXPECT_FALSE(kb->SpecialKeyOnce(7));
+    EXPECT_FALSE(kb->SpecialKeyOnce(5));
+    kb->Poll();
+    EXPECT_FALSE(kb->SpecialKeyOnce(7)) << "still held";
+    Hold({});
+    kb->Poll();
+    Hold({kF2});
+    kb->Poll();
+    EXPECT_TRUE(kb->SpecialKeyOnce(7));
 }
 
 TEST_F(KeyboardTest, CaptureRules) {

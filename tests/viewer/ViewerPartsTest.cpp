@@ -38,10 +38,39 @@ TEST(ViewerOptions, ReadsTheFileAndEveryOption) {
     EXPECT_FALSE(d.boxes);
 }
 
+TEST(ViewerOptions, ReadsASparringLine) {
+    ViewerOptions o;
+    std::string error;
+    ASSERT_TRUE(Parse({"--spar", "a.qvl", "b.qvl", "f.txt", "--mode", "demo", "--rounds", "3",
+                       "--time", "20.5", "--boxes"},
+                      &o, &error))
+        << error;
+    EXPECT_TRUE(o.spar);
+    EXPECT_EQ("a.qvl", o.sparring.fighters[0]);
+    EXPECT_EQ("b.qvl", o.sparring.fighters[1]);
+    EXPECT_EQ("f.txt", o.sparring.stage);
+    EXPECT_EQ(3, o.sparring.gameMode);
+    EXPECT_EQ(3, o.sparring.roundsToWin);
+    EXPECT_FLOAT_EQ(20.5f, o.sparring.roundTime);
+    EXPECT_TRUE(o.sparring.boxes);
+    ViewerOptions d;
+    ASSERT_TRUE(Parse({"--spar", "a.qvl", "b.qvl", "--mode", "versus"}, &d, &error)) << error;
+    EXPECT_EQ("", d.sparring.stage);
+    EXPECT_EQ(1, d.sparring.gameMode);
+    EXPECT_EQ(2, d.sparring.roundsToWin);
+    EXPECT_FALSE(d.sparring.boxes);
+    ViewerOptions h;
+    EXPECT_TRUE(Parse({"--help"}, &h, &error));
+    EXPECT_TRUE(h.help);
+}
+
 TEST(ViewerOptions, RefusesBrokenLines) {
     const std::vector<std::vector<std::string>> broken = {
         {}, {"--frames"}, {"--frames", "x", "a.qvl"}, {"--frames", "-1", "a.qvl"},
-        {"--frames", "5z", "a.qvl"}, {"a.qvl", "b.qvl"}, {"--colour", "a.qvl"}, {"--renderer"}};
+        {"--frames", "5z", "a.qvl"}, {"a.qvl", "b.qvl"}, {"--colour", "a.qvl"}, {"--renderer"},
+        {"--spar", "a.qvl"}, {"--spar", "a.qvl", "b.qvl", "c.qvl", "d.qvl"},
+        {"--mode", "story", "--spar", "a.qvl", "b.qvl"}, {"--rounds", "0", "--spar", "a", "b"},
+        {"--rounds", "1.5", "--spar", "a", "b"}, {"--time", "0", "--spar", "a", "b"}};
     for (const auto& args : broken) {
         ViewerOptions o;
         std::string error;
@@ -57,6 +86,7 @@ TEST(ViewerKeys, EachCommandHasItsKeys) {
     EXPECT_EQ(kViewerPause, ViewerKeyCommand(SDLK_SPACE));
     EXPECT_EQ(kViewerStep, ViewerKeyCommand(SDLK_PERIOD));
     EXPECT_EQ(kViewerBoxes, ViewerKeyCommand(SDLK_b));
+    EXPECT_EQ(kViewerBoxes, ViewerKeyCommand(SDLK_F2));
     EXPECT_EQ(kViewerFlip, ViewerKeyCommand(SDLK_f));
     EXPECT_EQ(kViewerReload, ViewerKeyCommand(SDLK_r));
     EXPECT_EQ(kViewerNothing, ViewerKeyCommand(SDLK_z));

@@ -1,133 +1,84 @@
 #include "tools/viewer/Sparring.h"
 
-#include "sdk/GameSettings.h"
-#include "sdk/Bicho.h"
-#include "fight/Particulas.h"
-#include "sdk/Renderer.h"
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/RunFrame.h"
 #include "input/Teclado.h"
+#include "sdk/Bicho.h"
+#include "sdk/Renderer.h"
+#include "sdk/Sonido.h"
 
 namespace {
 
-const float kStartX[2] = {0.3f, 0.7f};
-const float kLives = 10.0f;
 const float kText = 0.5f;
-const char kSparHelp[] =
-    "JUGADOR 1: TECLAS DE CFG\\TECLADODI.CFG  JUGADOR 2: ORDENADOR  ESC SALIR";
+
+int menuRequests = 0;
+// The viewer has no menu: the request only marks the end of a match.
+void NoteMenuRequest() { ++menuRequests; }
+
+const char* HelpLine(int gameMode) {
+    switch (gameMode) {
+        case 1: return "JUGADORES 1 Y 2: TECLAS DE CFG\\TECLADODI.CFG  F2 CAJAS  ESC PAUSA";
+        case 3: return "DEMOSTRACION  F2 CAJAS  ESC PAUSA";
+        default:
+            return "JUGADOR 1: TECLAS DE CFG\\TECLADODI.CFG  JUGADOR 2: ORDENADOR  F2 CAJAS  "
+                   "ESC PAUSA";
+    }
+}
 
 }  // namespace
 
-bool Sparring::Load(const std::string& player1, const std::string& player2) {
-    Close();
-    bool loaded = true;
-    const std::string* paths[2] = {&player1, &player2};
-    for (int i = 0; i < 2; ++i) {
-        Bicho* b = CreateBicho();
-        b->Init(nullptr, renderer_, particles_, sound_, settings_, nullptr);
-        if (b->Load(paths[i]->c_str()) != 0) loaded = false;
-        b->SetArenaSize(1.0f, 1.0f);
-        b->SetGround(kFloor);
-        b->SetMaxLife(kLives);
-        b->SetPower(0.0f);
-        b->SetMaxPower(kLives);
-        b->SetPlayerNumber(i + 1);
-        fighters_[i] = b;
-    }
-    fighters_[0]->SetOpponent(fighters_[1]);
-    fighters_[1]->SetOpponent(fighters_[0]);
-    Restart();
-    return loaded;
+int Sparring::MenuRequests() { return menuRequests; }
+
+Sparring::Sparring(Renderer* renderer, Teclado* keyboard, Sonido* sound, Particulas* particles,
+                   const SparringSetup& setup)
+    : renderer_(renderer), keyboard_(keyboard), stage_(setup.stage) {
+    // The fight frees nothing of these; they go like the game's, at the end.
+    settings_.player1Name = strdup(setup.fighters[0].c_str());
+    settings_.player2Name = strdup(setup.fighters[1].c_str());
+    settings_.gameMode = setup.gameMode;
+    settings_.roundsToWin = setup.roundsToWin;
+    settings_.roundTime = setup.roundTime;
+    fight_.context = {renderer, keyboard, sound, particles, &settings_, &run_, &state_,
+                      {NoteMenuRequest}, stage_.empty() ? nullptr : stage_.c_str()};
+    fight_.showBoxes = setup.boxes;
 }
 
-void Sparring::Close() {
-    for (Bicho*& b : fighters_) {
-        if (!b) continue;
-        b->Release();
-        DestroyBicho(b);
-        b = nullptr;
-    }
+Sparring::~Sparring() {
+    // The fighters free their textures and samples through renderer and sound.
+    FreeFight(fight_);
+    free(settings_.player1Name);
+    free(settings_.player2Name);
 }
 
-void Sparring::Restart() {
-    if (!fighters_[0]) return;
-    particles_->Clear();
-    settings_->slowMotionTime = 0.0f;
-    for (int i = 0; i < 2; ++i) {
-        Bicho* b = fighters_[i];
-        b->SetX(kStartX[i]);
-        b->SetY(kFloor);
-        b->SetVelocityX(0.0f);
-        b->SetVelocityY(0.0f);
-        b->SetSpecialMove(0);
-        b->SetSpecialTime(0.0f);
-        b->ClearGhosts();
-        b->SetGhostTime(0.0f);
-        b->Reset();
-        b->SetFacing(i == 0 ? 1 : -1);
-    }
-    decidedFor_ = 0.0f;
-    decided_ = false;
+void Sparring::Start() {
+    settings_.slowMotionTime = settings_.freezeTime = 0.0f;
+    LoadFight(fight_);
+    state_ = Fight;
+    rounds_[0] = rounds_[1] = 0;
+    ++matches_;
 }
 
-int Sparring::Winner() const {
-    if (!fighters_[0]) return 0;
-    if (fighters_[1]->GetLife() <= 0.0f) return 1;
-    if (fighters_[0]->GetLife() <= 0.0f) return 2;
-    return 0;
-}
-
-void Sparring::Frame(float measured) {
-    if (!fighters_[0]) return;
-    // The game's time effect: slow motion runs the world at a quarter speed.
-    float dt = measured;
-    if (settings_->slowMotionTime > 0.0f) {
-        settings_->slowMotionTime -= measured;
-        dt = measured * 0.25f;
-    }
-    gameTime_ = dt;
+bool Sparring::Frame(float measured) {
+    const float dt = RunTimeEffects(&settings_, measured);
+    if (fight_.context.sound) fight_.context.sound->Update(settings_.slowMotionTime);
     keyboard_->Poll();
-    // Both players are asked every frame; a decided round takes no input.
-    int flags[2] = {
-        static_cast<int>(ScreenDirections(keyboard_->GetInput(0, fighters_[0]->GetFacing(), dt),
-                                          fighters_[0]->GetFacing())),
-        fighters_[1]->Think(dt),
-    };
-    if (Winner()) flags[0] = flags[1] = 0;
-    for (int i = 0; i < 2; ++i) fighters_[i]->Update(flags[i], dt);
-    Draw(dt);
-    if (const int winner = Winner()) {
-        if (!decided_) ++roundsWon_[winner - 1];
-        decided_ = true;
-        decidedFor_ += measured;
-        if (decidedFor_ > kRestartDelay) Restart();
-    }
-}
-
-void Sparring::DrawLifeBar(int index, float x) {
-    const Bicho* b = fighters_[index];
-    const float share = b->maxLife > 0.0f ? b->life / b->maxLife : 0.0f;
-    renderer_->FillRect(x, 0.05f, 0.4f, 0.03f, 0.3f, 0.0f, 0.0f, 1.0f);
-    const float w = 0.4f * (share > 0.0f ? share : 0.0f);
-    // Player 2's bar empties toward the middle, like the fight's.
-    renderer_->FillRect(index == 0 ? x : x + 0.4f - w, 0.05f, w, 0.03f, 1.0f, 0.8f, 0.1f, 1.0f);
-    renderer_->DrawText(x, 0.09f, kText, 1, 1, 1, 1, "%s  %d", b->name ? b->name : "?",
-                        roundsWon_[index]);
-}
-
-void Sparring::Draw(float dt) {
+    // Leaving happens in the pause screen only once the fight is paused.
+    const bool paused = fight_.state.paused;
+    if (state_ == Fight) FightFrame(fight_, dt);
+    if (FightLoaded(fight_))
+        for (int i = 0; i < 2; ++i) rounds_[i] = fight_.fighters[i]->GetRoundsWon();
     renderer_->SetOverlayMode(1, 1);
-    renderer_->FillRect(0.0f, kFloor, 1.0f, 1.0f - kFloor, 0.25f, 0.22f, 0.18f, 1.0f);
-    renderer_->DrawLine(0.0f, kFloor, 1.0f, kFloor, 0.5f, 0.5f, 0.4f, 1.0f);
-    particles_->DrawBack(0.0f, 0.0f, dt);
-    for (Bicho* b : fighters_) b->Draw(0.0f, 0.0f, dt);
-    particles_->DrawBleeding(0.0f, 0.0f, dt);
-    particles_->DrawFront(0.0f, 0.0f, dt);
-    renderer_->SetOverlayMode(1, 1);
-    DrawLifeBar(0, 0.05f);
-    DrawLifeBar(1, 0.55f);
-    if (const int winner = Winner())
-        renderer_->DrawTextCentered(0.5f, 0.4f, 1.5f, 1, 1, 0.3f, 1,
-                                    winner == 1 ? "GANAS" : "PIERDES");
-    if (settings_->slowMotionTime > 0.0f)
-        renderer_->DrawTextCentered(0.5f, 0.2f, 0.8f, 0.6f, 0.8f, 1, 1, "CAMARA LENTA");
-    renderer_->DrawText(0.02f, 0.96f, kText, 0.7f, 0.7f, 0.7f, 1, "%s", kSparHelp);
+    renderer_->DrawText(0.02f, 0.96f, kText, 0.7f, 0.7f, 0.7f, 1, "%s",
+                        HelpLine(settings_.gameMode));
+    if (state_ == Fight) return true;
+    if (paused) return false;
+    lastRounds_[0] = rounds_[0];
+    lastRounds_[1] = rounds_[1];
+    printf("viewer: match %d over, rounds %d - %d\n", matches_, rounds_[0], rounds_[1]);
+    fflush(stdout);
+    Start();
+    return true;
 }

@@ -1,60 +1,54 @@
 #pragma once
-// The viewer's sparring mode: two creatures face each other on a plain
-// floor, player 1 from the keyboard, player 2 by its own Think, with the
-// game's hits, blood, particles, slow motion and afterimages. A decided round
-// starts again after a pause.
+// The viewer's sparring mode, a front end of the game's own fight: it fills
+// the settings and the fight context the way the program does, runs the
+// fight frame by frame and starts the next match when one ends.
 #include <string>
 
-class Bicho;
-class Particulas;
-class Renderer;
-class Sonido;
-class Teclado;
-struct GameSettings;
+#include "fight/Fight.h"
+#include "fight/GestionJuego.h"
+#include "sdk/GameSettings.h"
+
+struct SparringSetup {
+    std::string fighters[2];  // creature files of players 1 and 2
+    std::string stage;        // empty: the stage list chooses, as in the game
+    int gameMode = 0;         // 0 arcade, 1 versus, 3 demonstration
+    int roundsToWin = 2;
+    float roundTime = 60.0f;
+    bool boxes = false;       // box view on from the start
+};
 
 class Sparring {
 public:
-    static constexpr float kFloor = 0.85f;
-    static constexpr float kRestartDelay = 4.0f;  // seconds after a round is decided
-
-    Sparring(Renderer* renderer, Particulas* particles, GameSettings* settings,
-             Teclado* keyboard, Sonido* sound)
-        : renderer_(renderer), particles_(particles), settings_(settings),
-          keyboard_(keyboard), sound_(sound) {}
-    ~Sparring() { Close(); }
+    Sparring(Renderer* renderer, Teclado* keyboard, Sonido* sound, Particulas* particles,
+             const SparringSetup& setup);
+    ~Sparring();
     Sparring(const Sparring&) = delete;
     Sparring& operator=(const Sparring&) = delete;
 
-    // Both fighters from their files, placed and reset. False when either
-    // file could not be read (the fight still runs with what was loaded).
-    bool Load(const std::string& player1, const std::string& player2);
-    void Close();
+    // A new match read afresh from the files; also how the viewer reloads.
+    void Start();
+    // One frame of `measured` real seconds: time effects, sound, keyboard,
+    // the fight and the help line (the caller presents). False once the
+    // player has left from the pause screen.
+    bool Frame(float measured);
 
-    // One frame of `measured` real seconds: time effects, keyboard, Think,
-    // updates and drawing (the caller presents).
-    void Frame(float measured);
-    // Both fighters back to their places with full lives.
-    void Restart();
-
-    Bicho* Fighter(int index) const { return fighters_[index]; }
-    // 1 or 2 once the other fighter has lost, else 0.
-    int Winner() const;
-    // The frame time the creatures got in the last frame.
-    float GameTime() const { return gameTime_; }
-    int RoundsWon(int index) const { return roundsWon_[index]; }
+    FightController& Controller() { return fight_; }
+    GameSettings& Settings() { return settings_; }
+    int Matches() const { return matches_; }  // started so far
+    // Rounds each player had won when the last match ended.
+    int LastRounds(int index) const { return lastRounds_[index]; }
+    // How often the fight asked for the menu, in this process.
+    static int MenuRequests();
 
 private:
-    void Draw(float dt);
-    void DrawLifeBar(int index, float x);
-
     Renderer* renderer_;
-    Particulas* particles_;
-    GameSettings* settings_;
     Teclado* keyboard_;
-    Sonido* sound_;
-    Bicho* fighters_[2] = {nullptr, nullptr};
-    bool decided_ = false;
-    float decidedFor_ = 0.0f;  // real seconds since the round was decided
-    float gameTime_ = 0.0f;
-    int roundsWon_[2] = {0, 0};
+    GameSettings settings_;
+    GestionJuego run_;
+    GameState state_ = Menu;
+    FightController fight_;
+    std::string stage_;
+    int matches_ = 0;
+    int rounds_[2] = {0, 0};
+    int lastRounds_[2] = {0, 0};
 };

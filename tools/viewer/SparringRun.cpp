@@ -3,24 +3,30 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <memory>
 
-#include "sdk/GameSettings.h"
-#include "sdk/Bicho.h"
 #include "fight/Particulas.h"
-#include "sdk/Renderer.h"
-#include "platform/SoundLoader.h"
 #include "input/Teclado.h"
+#include "platform/SoundLoader.h"
+#include "sdk/Bicho.h"
+#include "sdk/Renderer.h"
+#include "sdk/Sonido.h"
+#include "tools/viewer/FileWatch.h"
 #include "tools/viewer/Sparring.h"
 #include "tools/viewer/ViewerOptions.h"
 
 namespace {
 
 const float kLongestFrame = 0.1f;
-const int kEscape = 5;
+const Uint32 kWatchIntervalMs = 250;
 
-void Report(const ViewerOptions& options, bool loaded) {
-    printf("viewer: sparring %s against %s: %s\n", options.sparPaths[0].c_str(),
-           options.sparPaths[1].c_str(), loaded ? "ok" : "unreadable");
+void Report(const char* what, const ViewerOptions& options, Sparring& sparring) {
+    // A creature file that could not be read leaves a fighter with nothing to show.
+    bool loaded = true;
+    for (Bicho* fighter : sparring.Controller().fighters)
+        loaded = loaded && fighter && fighter->GetCurrentAnimation();
+    printf("viewer: %s %s against %s: %s\n", what, options.sparring.fighters[0].c_str(),
+           options.sparring.fighters[1].c_str(), loaded ? "ok" : "unreadable");
     fflush(stdout);
 }
 
@@ -36,17 +42,22 @@ int RunSparring(Renderer* renderer, WindowHandle window, const ViewerOptions& op
     // Never null; without a sound device the samples stay silent.
     Sonido* sound = LoadSound(window, nullptr);
     sound->Init(window, nullptr);
-    GameSettings settings;
     Particulas particles;
     particles.Init(renderer);
-    particles.SetFloor(Sparring::kFloor);
     {
-        Sparring sparring(renderer, &particles, &settings, keyboard, sound);
-        const bool loaded = sparring.Load(options.sparPaths[0], options.sparPaths[1]);
-        Report(options, loaded);
+        std::unique_ptr<FileWatch> watches[3];
+        // Watching starts before the load, so a change made while loading
+        // still brings a reload.
+        for (int i = 0; i < 2; ++i) watches[i].reset(new FileWatch(options.sparring.fighters[i]));
+        const std::string& stage = options.sparring.stage;
+        if (!stage.empty()) watches[2].reset(new FileWatch(stage));
+        Sparring sparring(renderer, keyboard, sound, &particles, options.sparring);
+        sparring.Start();
+        Report("sparring", options, sparring);
         bool running = true;
         long frames = 0;
         Uint32 lastTicks = SDL_GetTicks();
+        Uint32 lastWatch = lastTicks;
         while (running) {
             SDL_Event event;
             while (SDL_PollEvent(&event))
@@ -55,19 +66,23 @@ int RunSparring(Renderer* renderer, WindowHandle window, const ViewerOptions& op
             float dt = (now - lastTicks) / 1000.0f;
             if (dt > kLongestFrame) dt = kLongestFrame;
             lastTicks = now;
-            sound->Update(settings.slowMotionTime);
-            sparring.Frame(dt);
-            if (keyboard->SpecialKeyOnce(kEscape)) running = false;
+            if (now - lastWatch >= kWatchIntervalMs) {
+                lastWatch = now;
+                bool changed = false;
+                for (auto& watch : watches) changed = (watch && watch->Changed()) || changed;
+                if (changed) {
+                    sparring.Start();
+                    Report("reloaded", options, sparring);
+                }
+            }
+            if (!sparring.Frame(dt)) running = false;
             renderer->SetOverlayMode(0, 0);
             renderer->Present();
             if (options.frames && ++frames >= options.frames) running = false;
             SDL_Delay(1);
         }
-        printf("viewer: rounds %d - %d, lives %.0f - %.0f\n", sparring.RoundsWon(0),
-               sparring.RoundsWon(1), sparring.Fighter(0)->GetLife(),
-               sparring.Fighter(1)->GetLife());
+        printf("viewer: %d matches started\n", sparring.Matches());
         fflush(stdout);
-        // The fighters free their samples through the sound object: they go first.
     }
     particles.Shutdown();
     sound->Shutdown();

@@ -1,6 +1,7 @@
 #pragma once
-// The sparring window's loop: keyboard, sound and particles around a
-// Sparring, until Escape, the window closes or the frame count is reached.
+// The sparring window's loop around a Sparring: keyboard and sound, a
+// reload when a creature or stage file changes, until the player leaves, the
+// window closes or the frame count is reached.
 #include "sdk/PlatformTypes.h"
 
 class Renderer;

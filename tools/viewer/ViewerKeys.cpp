@@ -3,7 +3,7 @@
 #include <SDL.h>
 
 const char kViewerKeyHelp[] =
-    "IZQ/DER ANIMACION  ESPACIO PAUSA  . PASO  B CAJAS  F GIRAR  R RECARGAR  ESC SALIR";
+    "IZQ/DER ANIMACION  ESPACIO PAUSA  . PASO  B/F2 CAJAS  F GIRAR  R RECARGAR  ESC SALIR";
 
 ViewerCommand ViewerKeyCommand(int sdlKey) {
     switch (sdlKey) {
@@ -23,6 +23,7 @@ ViewerCommand ViewerKeyCommand(int sdlKey) {
         case SDLK_s:
             return kViewerStep;
         case SDLK_b:
+        case SDLK_F2:
             return kViewerBoxes;
         case SDLK_f:
             return kViewerFlip;

@@ -1,18 +1,21 @@
 #pragma once
-// Command line of the creature viewer:
-//   viewer [--renderer NAME] [--frames N] [--boxes] FILE
-//   viewer [--renderer NAME] [--frames N] --spar FILE1 FILE2
+// Command line of the creature viewer (kViewerUsage).
 #include <string>
+
+#include "tools/viewer/Sparring.h"
 
 struct ViewerOptions {
     std::string creaturePath;
     std::string rendererName = "Krellin.dll";
     long frames = 0;  // stop after this many frames; 0 runs until closed
     bool boxes = false;
-    // Sparring: player 1's creature against the computer's.
+    bool help = false;
+    // Sparring: a fight between two creature files.
     bool spar = false;
-    std::string sparPaths[2];
+    SparringSetup sparring;
 };
+
+extern const char kViewerUsage[];
 
 // False with a message in `error` when the line is unusable.
 bool ParseViewerOptions(int argc, char** argv, ViewerOptions* options, std::string* error);

@@ -47,10 +47,12 @@ int main(int argc, char** argv) {
     ViewerOptions options;
     std::string error;
     if (!ParseViewerOptions(argc, argv, &options, &error)) {
-        fprintf(stderr, "viewer: %s\nusage: viewer [--renderer NAME] [--frames N] [--boxes] FILE\n"
-                "       viewer [--renderer NAME] [--frames N] --spar FILE1 FILE2\n",
-                error.c_str());
+        fprintf(stderr, "viewer: %s\n%s", error.c_str(), kViewerUsage);
         return 2;
+    }
+    if (options.help) {
+        printf("%s", kViewerUsage);
+        return 0;
     }
     Renderer* renderer = OpenRenderer(options.rendererName);
     if (!renderer) return 1;
