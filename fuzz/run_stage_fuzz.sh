@@ -14,7 +14,7 @@ cmake --build "$build" --target stage_fuzz -j2
 out="$build/fuzz"
 rm -rf "$out/stage_seeds" "$out/stage_corpus" "$out/stage_work"
 mkdir -p "$out/stage_seeds" "$out/stage_corpus" "$out/stage_work"
-python3 - "$out/stage_seeds" "$root/data/creatures/granja/granja.txt" <<'PY'
+python3 - "$out/stage_seeds" "$root/data/stages/granja/granja.txt" <<'PY'
 import struct, sys
 seeds, farm = sys.argv[1], sys.argv[2]
 def bmp(w, h, bpp=24, compression=0, pad=1, pixels=b"\x10\x20\x30"):
