@@ -40,8 +40,8 @@ FrameRateDisplay frameRateDisplay;
 
 const char kDashes[] = "<< ------------------------------------------------------ >>\n";
 
-void ReturnMenuToRoot() { menuController->ReturnToRoot(); }
-const FightHooks kFightHooks = {ReturnMenuToRoot};
+void ReturnMenuToRoot(void*) { menuController->ReturnToRoot(); }
+const FightHooks kFightHooks = {ReturnMenuToRoot, nullptr};
 
 void StartFight() { LoadFight(fightController); }
 void MenuFrame(GameState* state, float dt) { menuController->Frame(StartFight, state, dt); }

@@ -15,7 +15,8 @@ struct GameSettings;
 // What the fight asks of the screens above it. The program hands these in,
 // so the fight never includes the menus.
 struct FightHooks {
-    void (*returnMenuToRoot)();  // when a match ends or the player quits
+    void (*returnMenuToRoot)(void* user);  // when a match ends or the player quits
+    void* user;  // handed back to the hook
 };
 
 // The round in progress and its end sequence.

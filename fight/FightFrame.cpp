@@ -42,7 +42,7 @@ void LeaveFight(FightController& fight) {
     FreeFight(fight);
     c.particles->Clear();
     c.particles->SetTint(1.0f, 1.0f, 1.0f);
-    if (c.hooks.returnMenuToRoot) c.hooks.returnMenuToRoot();
+    if (c.hooks.returnMenuToRoot) c.hooks.returnMenuToRoot(c.hooks.user);
     c.renderer->SetViewScale(kViewScale);
     c.settings->slowMotionTime = 0.0f;
     c.sound->PlayMusic(c.settings->musicMenu);

@@ -77,14 +77,14 @@ TEST_F(SparringFrontEnd, ADemoMatchPlaysToItsEndAndTheNextOneStarts) {
     setup.roundTime = 5.0f;
     Start([](long, uint8_t*) {});
     EXPECT_STREQ("rana.qvl", sparring->Settings().player2Name);
-    const int menuRequests = Sparring::MenuRequests();
+    const int menuRequests = sparring->MenuRequests();
     int frames = 0;
     while (sparring->Matches() < 2 && frames < 60 * 60) {
         ASSERT_TRUE(sparring->Frame(kDt));
         ++frames;
     }
     ASSERT_EQ(2, sparring->Matches()) << "after " << frames << " frames";
-    EXPECT_EQ(menuRequests + 1, Sparring::MenuRequests());
+    EXPECT_EQ(menuRequests + 1, sparring->MenuRequests());
     // One round decides: the round clock, the wait before it and the round end.
     EXPECT_EQ(1, std::max(sparring->LastRounds(0), sparring->LastRounds(1)));
     EXPECT_GT(frames, 60 * 8);

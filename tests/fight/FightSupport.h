@@ -171,17 +171,16 @@ protected:
     GestionJuego run;
     GameState state = Fight;
     FightController fight;
-    inline static int menuReturns = 0;
+    int menuReturns = 0;
 
     void SetUp() override {
         ASSERT_EQ(mkdir("logs", 0755), 0);
-        menuReturns = 0;
         particles.Init(&renderer);
         strcpy(settings.musicMenu, "musica\\menu.ogg");
         settings.player1Name = strdup("Bichos\\uno\\uno.qvl");
         settings.player2Name = strdup("Bichos\\dos\\dos.qvl");
         fight.context = {&renderer, &keyboard, &sound, &particles, &settings,
-                         &run,      &state,    {[] { ++menuReturns; }}};
+                         &run,      &state,    {[](void* user) { ++*static_cast<int*>(user); }, &menuReturns}};
     }
     void TearDown() override {
         FreeFight(fight);

@@ -14,9 +14,8 @@ namespace {
 
 const float kText = 0.5f;
 
-int menuRequests = 0;
 // The viewer has no menu: the request only marks the end of a match.
-void NoteMenuRequest() { ++menuRequests; }
+void NoteMenuRequest(void* user) { ++*static_cast<int*>(user); }
 
 const char* HelpLine(int gameMode) {
     switch (gameMode) {
@@ -30,8 +29,6 @@ const char* HelpLine(int gameMode) {
 
 }  // namespace
 
-int Sparring::MenuRequests() { return menuRequests; }
-
 Sparring::Sparring(Renderer* renderer, Teclado* keyboard, Sonido* sound, Particulas* particles,
                    const SparringSetup& setup)
     : renderer_(renderer), keyboard_(keyboard), stage_(setup.stage) {
@@ -42,7 +39,7 @@ Sparring::Sparring(Renderer* renderer, Teclado* keyboard, Sonido* sound, Particu
     settings_.roundsToWin = setup.roundsToWin;
     settings_.roundTime = setup.roundTime;
     fight_.context = {renderer, keyboard, sound, particles, &settings_, &run_, &state_,
-                      {NoteMenuRequest}, stage_.empty() ? nullptr : stage_.c_str()};
+                      {NoteMenuRequest, &menuRequests_}, stage_.empty() ? nullptr : stage_.c_str()};
     fight_.showBoxes = setup.boxes;
 }
 

@@ -37,8 +37,8 @@ public:
     int Matches() const { return matches_; }  // started so far
     // Rounds each player had won when the last match ended.
     int LastRounds(int index) const { return lastRounds_[index]; }
-    // How often the fight asked for the menu, in this process.
-    static int MenuRequests();
+    // How often the fight asked for the menu.
+    int MenuRequests() const { return menuRequests_; }
 
 private:
     Renderer* renderer_;
@@ -49,6 +49,7 @@ private:
     FightController fight_;
     std::string stage_;
     int matches_ = 0;
+    int menuRequests_ = 0;
     int rounds_[2] = {0, 0};
     int lastRounds_[2] = {0, 0};
 };
