@@ -40,7 +40,7 @@ struct FightContext {
     GameSettings* settings = nullptr;
     GestionJuego* run = nullptr;
     GameState* state = nullptr;
-    FightHooks hooks = {nullptr};
+    FightHooks hooks = {nullptr, nullptr};
     // A tool's own stage file; null lets the stage list choose.
     const char* stageFile = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <functional>
 #include <set>
 #include <string>
@@ -130,8 +131,8 @@ TEST_F(SparringFrontEnd, EscapeInThePauseLeaves) {
     EXPECT_EQ(1, sparring->Matches());
 }
 
-std::string RunViewer(const std::string& args, int* status) {
-    const std::string command = std::string("SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy '") +
+std::string RunViewer(const std::string& args, int* status, const std::string& env = "") {
+    const std::string command = "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy " + env + " '" +
                                 CORRALON_GAME_DIR "/viewer' --renderer '" CORRALON_GAME_DIR
                                 "/Headless.dll' " + args + " 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
@@ -156,6 +157,34 @@ TEST(SparringProgram, RunsTheFightOnTwoCreatureFilesAndSaysHow) {
     output = RunViewer("--help", &status);
     EXPECT_EQ(0, status) << output;
     EXPECT_NE(std::string::npos, output.find("A finished match starts the next one")) << output;
+}
+
+// A recorded match replays to the same picture: the replay draws every frame
+// of the recorded run call for call (then the frame that finds the end).
+TEST(SparringProgram, AReplayedMatchRepeatsTheRecordedOne) {
+    Arena arena;
+    InstallBehaviour("Bichos/rana.so", "rana.so");
+    WriteCreature("rana.qvl", FrogAnimations(), "RANA");
+    auto read = [](const char* path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    int status = -1;
+    std::string output = RunViewer("--frames 300 --mode demo --spar rana.qvl rana.qvl",
+                                   &status, "CORRALON_RECORD=match.txt CORRALON_HEADLESS_TRACE=live.txt");
+    ASSERT_EQ(0, status) << output;
+    output = RunViewer("--mode demo --spar rana.qvl rana.qvl", &status,
+                       "CORRALON_REPLAY=match.txt CORRALON_HEADLESS_TRACE=replay.txt");
+    ASSERT_EQ(0, status) << output;
+    const std::string live = read("live.txt"), replay = read("replay.txt");
+    ASSERT_GT(live.size(), 1000u);
+    // Every frame of the recorded run, up to its last Present.
+    const std::string drawn = live.substr(0, live.rfind("Present\n"));
+    size_t same = 0;
+    while (same < drawn.size() && same < replay.size() && drawn[same] == replay[same]) ++same;
+    EXPECT_EQ(same, drawn.size()) << "the replay drew something else:\n"
+                                  << drawn.substr(same > 300 ? same - 300 : 0, 600) << "\n---\n"
+                                  << replay.substr(same > 300 ? same - 300 : 0, 600);
 }
 
 }  // namespace

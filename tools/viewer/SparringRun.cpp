@@ -6,7 +6,9 @@
 #include <memory>
 
 #include "fight/Particulas.h"
+#include "input/InputSession.h"
 #include "input/Teclado.h"
+#include "platform/Events.h"
 #include "platform/SoundLoader.h"
 #include "sdk/Bicho.h"
 #include "sdk/Renderer.h"
@@ -63,9 +65,12 @@ int RunSparring(Renderer* renderer, WindowHandle window, const ViewerOptions& op
             while (SDL_PollEvent(&event))
                 if (event.type == SDL_QUIT) running = false;
             const Uint32 now = SDL_GetTicks();
-            float dt = (now - lastTicks) / 1000.0f;
-            if (dt > kLongestFrame) dt = kLongestFrame;
+            float measured = (now - lastTicks) / 1000.0f;
+            if (measured > kLongestFrame) measured = kLongestFrame;
             lastTicks = now;
+            // CORRALON_RECORD / CORRALON_REPLAY: the frame runs on the time
+            // the session holds, so a replayed match repeats exactly.
+            const float dt = static_cast<float>(InputSessionFrameTime(measured));
             if (now - lastWatch >= kWatchIntervalMs) {
                 lastWatch = now;
                 bool changed = false;
@@ -76,6 +81,8 @@ int RunSparring(Renderer* renderer, WindowHandle window, const ViewerOptions& op
                 }
             }
             if (!sparring.Frame(dt)) running = false;
+            // The end of a replayed session, or Ctrl-C.
+            if (PlatformCloseRequested()) running = false;
             renderer->SetOverlayMode(0, 0);
             renderer->Present();
             if (options.frames && ++frames >= options.frames) running = false;
