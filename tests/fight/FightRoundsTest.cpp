@@ -40,6 +40,33 @@ TEST_F(FightTest, LoadFightLogsAndPlacesBothFightersOnTheStage) {
     EXPECT_EQ(particles.GetFloor(), g.suelo);
 }
 
+// Player 2's character names the stage.
+TEST_F(FightTest, TheStageComesFromPlayerTwosCharacter) {
+    ASSERT_EQ(mkdir("fondos", 0755), 0);
+    TestFolder::Write("fondos/fondos.txt",
+                      "[fondos]\nfondo = fondos\\uno.txt\nfondo = fondos\\dos.txt\n"
+                      "[personajes]\ndos = fondos\\dos.txt\nuno = fondos\\uno.txt\n");
+    struct Case {
+        const char* player2;
+        const char* stage;
+    } cases[] = {
+        {"Bichos\\dos\\dos.qvl", "fondos\\dos.txt"},
+        {"Bichos/uno.qvl", "fondos\\uno.txt"},
+        {"Bichos\\nadie.qvl", "fondos\\uno.txt"},  // no entry: the first
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.player2);
+        FreeFight(fight);
+        free(settings.player2Name);
+        settings.player2Name = strdup(c.player2);
+        TestFolder::Write("logs/log.txt", "");
+        Load();
+        EXPECT_NE(TestFolder::Read("logs/log.txt")
+                      .find(std::string("     Fondo: Cargando fondo ") + c.stage + "\n"),
+                  std::string::npos);
+    }
+}
+
 TEST_F(FightTest, BothDownInOneFrameGiveOneRoundToTheOpponentOfTheFirstHandled) {
     for (int framesBefore : {0, 1, 2, 3}) {
         SCOPED_TRACE(framesBefore);
