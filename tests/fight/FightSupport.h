@@ -22,6 +22,7 @@
 #include "sdk/Bicho.h"
 #include "sdk/GameSettings.h"
 #include "sdk/Sonido.h"
+#include "support/testing/MusicRecordingSound.h"
 #include "support/testing/NullRenderer.h"
 #include "tests/TestFolder.h"
 
@@ -138,25 +139,8 @@ public:
     const char* KeyName(int, int) override { return ""; }
 };
 
-class MusicSound : public Sonido {
-public:
-    std::vector<std::string> music;
-    int Init(WindowHandle, InstanceHandle) override { return 1; }
-    int Shutdown() override { return 1; }
-    int LoadSample(const char*) override { return -1; }
-    int FreeSample(int) override { return 1; }
-    int PlayMusic(const char* path) override {
-        music.push_back(path ? path : "");
-        return 1;
-    }
-    int StopMusic() override { return 1; }
-    int PlaySample(int) override { return 1; }
-    int StartMusic() override { return 1; }
-    int Update(float) override { return 1; }
-};
-
-constexpr int kEscapeKey = 5;
-constexpr int kEnterKey = 6;
+constexpr int kEscapeKey = kSpecialEscape;
+constexpr int kEnterKey = kSpecialEnter;
 
 // A fight between two creatures that are not on disk: the fight runs with
 // whatever loaded, so the tests set life and names themselves.
@@ -165,7 +149,7 @@ protected:
     TestFolder folder;
     FightRenderer renderer;
     ScriptedKeyboard keyboard;
-    MusicSound sound;
+    MusicRecordingSound sound;
     Particulas particles;
     GameSettings settings;
     GestionJuego run;

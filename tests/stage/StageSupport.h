@@ -13,6 +13,7 @@
 #include "fight/Fondo.h"
 #include "sdk/GameSettings.h"
 #include "sdk/Sonido.h"
+#include "support/testing/MusicRecordingSound.h"
 #include "support/testing/NullRenderer.h"
 #include "tests/TestFolder.h"
 
@@ -66,23 +67,6 @@ private:
     TextureHandle next_ = 1;
 };
 
-class RecordingSound : public Sonido {
-public:
-    std::vector<std::string> music;
-    int Init(WindowHandle, InstanceHandle) override { return 1; }
-    int Shutdown() override { return 1; }
-    int LoadSample(const char*) override { return -1; }
-    int FreeSample(int) override { return 1; }
-    int PlayMusic(const char* path) override {
-        music.push_back(path);
-        return 1;
-    }
-    int StopMusic() override { return 1; }
-    int PlaySample(int) override { return 1; }
-    int StartMusic() override { return 1; }
-    int Update(float) override { return 1; }
-};
-
 // Stored pixel (x, y), y counted from the bottom as BMP rows are stored:
 // blue, green, red bytes that say where they came from.
 inline unsigned char StoredBlue(int x, int) { return static_cast<unsigned char>(x); }
@@ -126,7 +110,7 @@ class StageTest : public ::testing::Test {
 protected:
     TestFolder folder;
     StageRenderer renderer;
-    RecordingSound sound;
+    MusicRecordingSound sound;
     GameSettings settings;
     Fondo stage;
 
