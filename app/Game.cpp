@@ -96,7 +96,7 @@ void InitSubsystems() {
     renderer->SetFontTexture(renderer->LoadTextureKeyed("bmp\\fuenteZeltor.bmp", 0, 255, 0));
     renderer->SetArrowTexture(renderer->LoadTextureKeyed("bmp\\flechas.bmp", 255, 0, 255));
 
-    menuController = new MenuController();
+    menuController = new MenuController(&gameSettings, &gestionJuego);
     menuController->Init(gameWindow, particles, keyboard, renderer, sound);
 
     fightController.context = {renderer,      keyboard,      sound,        particles,
