@@ -15,11 +15,12 @@
 #include "platform/SonidoNulo.h"
 #include "sdk/Bicho.h"
 #include "sdk/GameSettings.h"
+#include "bench/fight/LiveParticles.h"
+#include "support/testing/IdleKeyboard.h"
 #include "support/testing/NullRenderer.h"
 
 namespace {
 
-constexpr int kLiveParticles = 1000;
 constexpr float kDt = 1.0f / 60.0f;
 
 class CountingRenderer : public NullRenderer {
@@ -51,35 +52,6 @@ public:
         return next++;
     }
 };
-
-// Nobody at the keys: both fighters are the computer's.
-class IdleKeyboard : public Teclado {
-public:
-    int Init(WindowHandle, InstanceHandle) override { return 1; }
-    int Shutdown() override { return 1; }
-    int Poll() override { return 1; }
-    int CaptureKey(int, int) override { return 0; }
-    InputFlags GetInput(int, int, float) override { return 0; }
-    bool TestLastInput(uint32_t) override { return false; }
-    bool AnyKeyDown() override { return false; }
-    bool SpecialKeyOnce(int) override { return false; }
-    bool ActionOnce(int, int) override { return false; }
-    const char* KeyName(int, int) override { return ""; }
-};
-
-void TopUpParticles(Particulas* particles) {
-    int live = Particulas::CountList(particles->BackList()) +
-               Particulas::CountList(particles->FrontList());
-    for (int i = live; i < kLiveParticles; ++i) {
-        Emision e;
-        e.kind = 3 + i % 4;  // sparks, flares, fireballs and rings
-        e.x = 0.2f + (i % 61) * 0.01f;
-        e.y = 0.3f + (i % 37) * 0.01f;
-        e.w = e.h = 0.04f;
-        e.life = 1.0e6f;
-        particles->Emitir(1, i % 2 == 0, e);
-    }
-}
 
 void BM_FightFrame(benchmark::State& state) {
     if (chdir(CORRALON_GAME_DIR) != 0) {

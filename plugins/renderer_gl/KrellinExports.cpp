@@ -32,3 +32,14 @@ KRELLIN_EXPORT int KrellinDrawCalls(Renderer* renderer) {
 KRELLIN_EXPORT void KrellinDestroyInstance(Renderer* renderer) {
     delete static_cast<KrellinRenderer*>(renderer);
 }
+
+KRELLIN_EXPORT void KrellinKeepFrames(Renderer* renderer, int keep) {
+    if (renderer) static_cast<KrellinRenderer*>(renderer)->KeepFrames(keep != 0);
+}
+
+KRELLIN_EXPORT int KrellinLastFrame(Renderer* renderer, KrellinVertex* vertices, int maxVertices,
+                                    KrellinRun* runs, int maxRuns, int* runCount) {
+    if (!renderer) return -1;
+    return static_cast<KrellinRenderer*>(renderer)->LastFrame(vertices, maxVertices, runs,
+                                                               maxRuns, runCount);
+}

@@ -8,6 +8,7 @@
 #include <cstdarg>
 #include <vector>
 
+#include "sdk/KrellinExports.h"
 #include "sdk/Renderer.h"
 #include "plugins/renderer_common/TextureTable.h"
 #include "plugins/renderer_gl/BlendModes.h"
@@ -70,6 +71,11 @@ public:
     // being drawn, after drawing what is queued. 1 on success.
     int ReadPixels(int x, int y, int width, int height, unsigned char* rgba);
     int DrawCallsLastFrame() const { return drawCallsLastFrame_; }
+    // Keeping a copy of each presented frame's geometry, for benchmarks
+    // that draw the same frame elsewhere.
+    void KeepFrames(bool keep) { keepFrames_ = keep; }
+    int LastFrame(KrellinVertex* vertices, int maxVertices, KrellinRun* runs, int maxRuns,
+                  int* runCount) const;
     // Saves the frame being drawn as a PNG; what F12 does at Present.
     bool SaveScreenshot(const char* path);
 
@@ -87,6 +93,10 @@ private:
     int windowWidth_ = 0, windowHeight_ = 0;
     int screenshotCounter_ = 1;
     int drawCallsLastFrame_ = 0;
+    bool keepFrames_ = false;
+    bool frameKept_ = false;
+    std::vector<SpriteVertex> keptVertices_;
+    std::vector<SpriteRun> keptRuns_;
 
     // Flags the event watch raises; Present acts on them.
     std::atomic<bool> wantFullscreenToggle_{false};

@@ -151,6 +151,12 @@ void KrellinRenderer::BeginFrame() {
 
 void KrellinRenderer::Present() {
     if (!ready_) return;
+    if (keepFrames_) {
+        // assign reuses the kept storage once it is big enough.
+        keptVertices_.assign(queue_.Vertices().begin(), queue_.Vertices().end());
+        keptRuns_.assign(queue_.Runs().begin(), queue_.Runs().end());
+        frameKept_ = true;
+    }
     batch_.Flush(&queue_);
     drawCallsLastFrame_ = batch_.DrawCalls();
     batch_.ResetCounters();
