@@ -9,6 +9,7 @@
 #include <string>
 
 #include "fight/Fondo.h"
+#include "fight/GestionJuego.h"
 #include "input/TecladoDI.h"
 #include "platform/KeyboardSource.h"
 #include "support/testing/NullRenderer.h"
@@ -94,6 +95,14 @@ TEST_F(SparringFrontEnd, ADemoMatchPlaysToItsEndAndTheNextOneStarts) {
     EXPECT_FLOAT_EQ(10.0f, fight.fighters[1]->GetLife());
     EXPECT_EQ(0, fight.fighters[0]->GetRoundsWon());
     EXPECT_EQ(0, fight.state.phase);
+}
+
+TEST_F(SparringFrontEnd, ArcadeSparringIsALadderRunSoTheScoreShows) {
+    setup.gameMode = 0;
+    Start([](long, uint8_t*) {});
+    const GestionJuego& run = *sparring->Controller().context.run;
+    EXPECT_TRUE(run.IsActive());
+    EXPECT_STREQ(run.PlayerName(), "RANA");
 }
 
 TEST_F(SparringFrontEnd, F2DrawsEveryBoxOnlyWhileOn) {

@@ -53,6 +53,14 @@ Sparring::~Sparring() {
 void Sparring::Start() {
     settings_.slowMotionTime = settings_.freezeTime = 0.0f;
     LoadFight(fight_);
+    // Arcade sparring is a ladder of one opponent, so the score line and
+    // the tally show as in the game; a lost or finished run starts again.
+    if (settings_.gameMode == 0 && FightLoaded(fight_) && !run_.IsActive()) {
+        run_.ClearCharacters();
+        run_.AddCharacter(fight_.fighters[0]->GetName());
+        run_.AddCharacter(fight_.fighters[1]->GetName());
+        run_.Start(fight_.fighters[0]->GetName());
+    }
     state_ = Fight;
     rounds_[0] = rounds_[1] = 0;
     ++matches_;
