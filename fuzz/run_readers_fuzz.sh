@@ -1,0 +1,40 @@
+#!/bin/sh
+# Fuzzes the small file readers (the text reader, cfg\config.cfg and
+# cfg\tecladoDI.cfg, the replay session, the character list) for the given
+# number of seconds each (10 by default) under AddressSanitizer and
+# UndefinedBehaviorSanitizer, from the seeds in fuzz/seeds. A second argument
+# names one target. Prints the executions of each; exit status non-zero when
+# one finds something (the input is left in build-fuzz/fuzz/<target>/).
+set -e
+seconds=${1:-10}
+only=${2:-}
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build-fuzz"
+targets="config_reader saved_files session"
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCORRALON_FUZZ=ON >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
+for t in $targets; do
+    [ -z "$only" ] || [ "$only" = "$t" ] || continue
+    cmake --build "$build" --target "${t}_fuzz" -j2 >/dev/null
+done
+export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
+status=0
+for t in $targets; do
+    [ -z "$only" ] || [ "$only" = "$t" ] || continue
+    work="$build/fuzz/$t"
+    rm -rf "$work/corpus"
+    mkdir -p "$work/corpus"
+    cd "$work"
+    if "$build/fuzz/${t}_fuzz" -max_total_time="$seconds" -max_len=16384 -timeout=10 \
+        -rss_limit_mb=1024 -malloc_limit_mb=256 -print_final_stats=1 \
+        "$work/corpus" "$root/fuzz/seeds/$t" >"$work/log.txt" 2>&1; then
+        found=0
+    else
+        found=1
+        status=1
+    fi
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log.txt")
+    echo "fuzz $t: ${runs:-?} executions in ${seconds} s, findings: $found"
+    [ "$found" = 0 ] || tail -40 "$work/log.txt"
+done
+exit $status
