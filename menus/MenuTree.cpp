@@ -120,16 +120,19 @@ void MenuController::ReturnToRoot() {
     idleTime = 20.0f;
 }
 
+// A key outside the key table has no name (a captured or saved code).
+static const char* Shown(const char* name) { return name ? name : ""; }
+
 void MenuController::BuildHelpLines() {
     snprintf(helpSelect, sizeof helpSelect, "%s <=> SELECCIONAR",
-             keyboard->KeyName(0, kInputPunch1));
+             Shown(keyboard->KeyName(0, kInputPunch1)));
     snprintf(helpBack, sizeof helpBack, "%s O ESCAPE <=> MENU ANTERIOR O SALIR SI ES EL PRINCIPAL",
-             keyboard->KeyName(0, kInputKick1));
+             Shown(keyboard->KeyName(0, kInputKick1)));
     // Two calls: a key-name function may answer from one buffer.
     char up[64];
-    snprintf(up, sizeof up, "%s", keyboard->KeyName(0, kInputUp));
+    snprintf(up, sizeof up, "%s", Shown(keyboard->KeyName(0, kInputUp)));
     snprintf(helpMove, sizeof helpMove, "%s Y %s <=> MOVERSE POR EL MENU", up,
-             keyboard->KeyName(0, kInputDown));
+             Shown(keyboard->KeyName(0, kInputDown)));
 }
 
 void MenuController::SetTint(float value) {
