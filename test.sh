@@ -2,7 +2,7 @@
 # Installs what is missing, builds, generates the game data and runs every
 # test: the layer check of the includes, the CTest suite, the unit tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, 60 s of fuzzing of the creature reader and 20 s
-# of the stage reader and picture tiler.
+# of the stage reader and picture tiler, 5 s of each small file reader.
 # CORRALON_TEST_QUICK=1 runs the CTest suite only.
 set -uo pipefail
 top="$(cd "$(dirname "$0")" && pwd)"
@@ -15,5 +15,6 @@ if [ "${CORRALON_TEST_QUICK:-0}" != 1 ]; then
   "$top/scripts/sanitized_tests.sh" || status=1
   "$top/fuzz/run_creature_fuzz.sh" 60 || status=1
   "$top/fuzz/run_stage_fuzz.sh" 20 || status=1
+  "$top/fuzz/run_readers_fuzz.sh" 5 || status=1
 fi
 exit $status
