@@ -48,10 +48,39 @@ bool SkipTo(QvlReader& reader, const BlockStart& block) {
     return reader.Seek(block.end);
 }
 
+// Buffers the loads of one thread hand on to each other: a screen that loads
+// many creatures in a row reuses warm memory instead of paging in fresh
+// buffers for every file. What is kept stays small.
+struct KeptBuffers {
+    static constexpr size_t kMostKept = 4u << 20;
+    std::vector<unsigned char> packed;
+    std::vector<unsigned char> pixels;
+};
+
+KeptBuffers& Kept() {
+    thread_local KeptBuffers kept;
+    return kept;
+}
+
+void KeepAtMost(std::vector<unsigned char>& buffer) {
+    if (buffer.capacity() > KeptBuffers::kMostKept) std::vector<unsigned char>().swap(buffer);
+}
+
 class Loader {
 public:
     Loader(Bicho& creature, QvlReader& reader, QvlObserver* observer)
-        : c_(creature), reader_(reader), observer_(observer), problems_(observer) {}
+        : c_(creature), reader_(reader), observer_(observer), problems_(observer) {
+        scratch_.packed.swap(Kept().packed);
+        scratch_.pixels.swap(Kept().pixels);
+    }
+    ~Loader() {
+        KeepAtMost(scratch_.packed);
+        KeepAtMost(scratch_.pixels);
+        scratch_.packed.swap(Kept().packed);
+        scratch_.pixels.swap(Kept().pixels);
+    }
+    Loader(const Loader&) = delete;
+    Loader& operator=(const Loader&) = delete;
 
     void ReadCurrent(QvlMode mode);
     void ReadOld();

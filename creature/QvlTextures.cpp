@@ -30,18 +30,19 @@ void ReadTextureHead(QvlReader& reader, QvlTextureRecord& record) {
 QvlInflated QvlInflate(const unsigned char* packed, size_t packedSize, size_t size,
                        std::vector<unsigned char>& out) {
     // Most sprites fit the first step; a buffer kept from an earlier texture
-    // is used whole since it is already paid for.
+    // is used whole since it is already paid for. Bytes it already holds are
+    // overwritten, not cleared first: only growth is zero-filled.
     const size_t kFirstStep = 256 * 1024;
     z_stream stream{};
     if (inflateInit(&stream) != Z_OK) return QvlInflated::kBroken;
     stream.next_in = const_cast<Bytef*>(packed);
     stream.avail_in = static_cast<uInt>(packedSize);
-    out.clear();
-    out.resize(std::min(size, std::max(kFirstStep, out.capacity())));
+    size_t room = std::min(size, std::max(kFirstStep, out.capacity()));
+    if (out.size() < room) out.resize(room);
     size_t have = 0;
     QvlInflated result = QvlInflated::kBroken;
     for (;;) {
-        if (have == out.size()) {
+        if (have == room) {
             if (have == size) {
                 // Full: the stream must end here without one byte more.
                 unsigned char extra;
@@ -54,12 +55,13 @@ QvlInflated QvlInflate(const unsigned char* packed, size_t packedSize, size_t si
                     result = QvlInflated::kExact;
                 break;
             }
-            out.resize(std::min(size, out.size() * 2));
+            room = std::min(size, room * 2);
+            if (out.size() < room) out.resize(room);
         }
         stream.next_out = out.data() + have;
-        stream.avail_out = static_cast<uInt>(out.size() - have);
+        stream.avail_out = static_cast<uInt>(room - have);
         int z = inflate(&stream, Z_NO_FLUSH);
-        have = out.size() - stream.avail_out;
+        have = room - stream.avail_out;
         if (z == Z_STREAM_END) {
             result = have == size ? QvlInflated::kExact : QvlInflated::kShort;
             break;
@@ -69,6 +71,7 @@ QvlInflated QvlInflate(const unsigned char* packed, size_t packedSize, size_t si
         if (z == Z_OK && stream.avail_out != 0 && stream.avail_in == 0) break;
     }
     inflateEnd(&stream);
+    out.resize(have);
     return result;
 }
 
