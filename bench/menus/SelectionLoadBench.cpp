@@ -7,6 +7,8 @@
 // the scroll picture the selection also loads is a renderer's bitmap load,
 // measured on its own by BM_ScrollPicture.
 #include <benchmark/benchmark.h>
+
+#include "base/Memory.h"
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -255,4 +257,12 @@ BENCHMARK(BM_ScrollPicture)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+// The game keeps freed memory for the next screen; so does its benchmark.
+int main(int argc, char** argv) {
+    KeepFreedMemory();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
