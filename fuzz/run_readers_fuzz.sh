@@ -10,7 +10,7 @@ seconds=${1:-10}
 only=${2:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
-targets="config_reader saved_files session"
+targets="config_reader saved_files session character_list"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCORRALON_FUZZ=ON >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
 for t in $targets; do

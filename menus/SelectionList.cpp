@@ -73,6 +73,7 @@ void MenuController::ReleaseCharacters() {
         files[i] = nullptr;
     }
     count = 0;
-    renderer->ReleaseTexture(pictures[kPictureLoflipo]);
+    // A picture that failed to load has nothing to give back.
+    if (pictures[kPictureLoflipo]) renderer->ReleaseTexture(pictures[kPictureLoflipo]);
     pictures[kPictureLoflipo] = 0;
 }

@@ -1,0 +1,36 @@
+// libFuzzer target: any bytes as the character list Bichos/bichos.txt, read
+// by the selection screen twice over and released; at most 28 creatures,
+// and every texture a creature took given back.
+#include <cstdlib>
+
+#include "fight/GestionJuego.h"
+#include "fight/Particulas.h"
+#include "fuzz/FuzzInput.h"
+#include "fuzz/FuzzRenderer.h"
+#include "menus/MenuController.h"
+#include "sdk/GameSettings.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    static const char* const folders[] = {"Bichos"};
+    EnterFuzzFolder(folders, 1);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    WriteFuzzFile("Bichos/bichos.txt", data, size);
+    FuzzRenderer renderer;
+    GameSettings settings;
+    GestionJuego ladder;
+    {
+        MenuController menu(&settings, &ladder);
+        menu.renderer = &renderer;
+        menu.LoadCharacters();
+        menu.LoadCharacters();  // a second load gives the first one back
+        if (menu.count < 0 || menu.count > MenuController::kMaxCreatures) abort();
+        if (menu.count > 0 && (menu.cursor1 != 0 || menu.cursor2 != 1 % menu.count)) abort();
+        menu.ReleaseCharacters();
+        if (menu.count != 0) abort();
+    }
+    if (renderer.Live() != 0 || renderer.BadReleases() != 0) abort();
+    return 0;
+}
