@@ -106,7 +106,8 @@ void InitSubsystems() {
     sound->PlayMusic(gameSettings.musicIntro);
 
     currentState = Intro;
-    menuController->LoadIntro();
+    // A start that failed ends before its first frame: no logo to show.
+    if (!PlatformCloseRequested()) menuController->LoadIntro();
 }
 
 void ShutdownSubsystems() {
