@@ -258,16 +258,20 @@ void Story::Draw(int window) {
 
 }  // namespace
 
+void MenuController::ShowLogo(Renderer* drawing) {
+    intro.logoShown = true;
+    pictures[kPictureLogo] = drawing->LoadTexture(kIntroPictures[0].file);
+    drawing->DrawImage(0.0f, 0.0f, 1.0f, 1.0f, pictures[kPictureLogo], 1.0f, 1.0f, 1.0f, 1.0f);
+    drawing->Present();
+}
+
 void MenuController::LoadIntro() {
+    if (!intro.logoShown) ShowLogo(renderer);
+    // The logo stays on screen while the rest load.
     for (const IntroPicture& p : kIntroPictures) {
+        if (p.slot == kPictureLogo) continue;
         pictures[p.slot] = p.keyed ? renderer->LoadTextureKeyed(p.file, 255, 0, 255)
                                    : renderer->LoadTexture(p.file);
-        if (p.slot == kPictureLogo) {
-            // On screen at once, while the rest load.
-            renderer->DrawImage(0.0f, 0.0f, 1.0f, 1.0f, pictures[kPictureLogo], 1.0f, 1.0f, 1.0f,
-                                1.0f);
-            renderer->Present();
-        }
     }
     SetTint(1.0f);
 }

@@ -143,6 +143,15 @@ TEST_F(IntroTest, TheTitleDriftsUpWhileTheTintFadesAndStaysWithinFullBrightness)
     EXPECT_FLOAT_EQ(renderer.FindText("TRUVALDINO BLENDOSO")->r, 0.5f);
 }
 
+TEST_F(MenuTest, ALogoShownEarlyIsNeitherLoadedNorPresentedAgain) {
+    menu->ShowLogo(&renderer);
+    menu->LoadIntro();
+    EXPECT_EQ(renderer.presents, 1);
+    EXPECT_EQ(std::count(renderer.loadOrder.begin(), renderer.loadOrder.end(), "bmp\\quarvell.bmp"),
+              1);
+    EXPECT_EQ(renderer.loadOrder.back(), "bmp\\Truvaldino.bmp");
+}
+
 class CreditsTest : public MenuTest {
 protected:
     void SetUp() override {
