@@ -87,6 +87,7 @@ private:
     int windowWidth_ = 0, windowHeight_ = 0;
     int screenshotCounter_ = 1;
     int drawCallsLastFrame_ = 0;
+    bool presented_ = false;
 
     // Flags the event watch raises; Present acts on them.
     std::atomic<bool> wantFullscreenToggle_{false};
