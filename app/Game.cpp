@@ -72,6 +72,10 @@ void InitSubsystems() {
         LogPrintf("     Graficos: No se han iniciado los graficos, fin del programa\n");
         PlatformPostClose();
     }
+    // The logo first: everything else the start-up loads takes far longer
+    // than opening the window, and the screen would stay blank meanwhile.
+    menuController = new MenuController(&gameSettings, &gestionJuego);
+    if (!PlatformCloseRequested()) menuController->ShowLogo(renderer);
 
     keyboard = CreateKeyboard();
     if (!keyboard->Init(gameWindow, gameInstance)) {
@@ -96,7 +100,6 @@ void InitSubsystems() {
     renderer->SetFontTexture(renderer->LoadTextureKeyed("bmp\\fuenteZeltor.bmp", 0, 255, 0));
     renderer->SetArrowTexture(renderer->LoadTextureKeyed("bmp\\flechas.bmp", 255, 0, 255));
 
-    menuController = new MenuController(&gameSettings, &gestionJuego);
     menuController->Init(gameWindow, particles, keyboard, renderer, sound);
 
     fightController.context = {renderer,      keyboard,      sound,        particles,
@@ -106,7 +109,8 @@ void InitSubsystems() {
     sound->PlayMusic(gameSettings.musicIntro);
 
     currentState = Intro;
-    menuController->LoadIntro();
+    // A start that failed ends before its first frame: no logo to show.
+    if (!PlatformCloseRequested()) menuController->LoadIntro();
 }
 
 void ShutdownSubsystems() {

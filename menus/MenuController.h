@@ -105,7 +105,10 @@ public:
     int SelectCharacters(StartFightFn startFight, GameState* gameState, float dt, int mode);
     void ReleaseCharacters();
 
-    // Intro and credits.
+    // Intro and credits. ShowLogo puts the logo on screen at once; start-up
+    // calls it as soon as the renderer runs, and LoadIntro does when nobody
+    // has.
+    void ShowLogo(Renderer* drawing);
     void LoadIntro();
     int Intro(GameState* gameState, float dt);
     void LoadCredits();
@@ -169,6 +172,7 @@ public:
         float boltTimer = 0.0f;
         float boltOffsets[5] = {};
         bool sparksShown = false;
+        bool logoShown = false;
     } intro;
     float creditsClock = 0.0f;
 

@@ -97,6 +97,7 @@ private:
     bool frameKept_ = false;
     std::vector<SpriteVertex> keptVertices_;
     std::vector<SpriteRun> keptRuns_;
+    bool presented_ = false;
 
     // Flags the event watch raises; Present acts on them.
     std::atomic<bool> wantFullscreenToggle_{false};

@@ -1,5 +1,8 @@
 // Window, context, frame and the requests raised by keys.
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "base/Log.h"
@@ -9,7 +12,23 @@
 
 namespace {
 const char kWindowTitle[] = "Brocanto OGL";
+
+// The start-up benchmark's finish line: with CORRALON_FIRST_PRESENT_STAMP
+// set, the first swap writes the monotonic clock in nanoseconds to that
+// file, whole or not at all (written aside, then renamed).
+void StampFirstPresent() {
+    const char* path = getenv("CORRALON_FIRST_PRESENT_STAMP");
+    if (!path || !*path) return;
+    const long long ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                             std::chrono::steady_clock::now().time_since_epoch())
+                             .count();
+    const std::string aside = std::string(path) + ".part";
+    FILE* file = fopen(aside.c_str(), "w");
+    if (!file) return;
+    fprintf(file, "%lld\n", ns);
+    if (fclose(file) == 0) rename(aside.c_str(), path);
 }
+}  // namespace
 
 KrellinRenderer::~KrellinRenderer() { TearDown(); }
 
@@ -162,6 +181,10 @@ void KrellinRenderer::Present() {
     batch_.ResetCounters();
     HandleRequests();
     SDL_GL_SwapWindow(window_);
+    if (!presented_) {
+        presented_ = true;
+        StampFirstPresent();
+    }
     if (windowResized_.exchange(false)) UpdateViewport();
     BeginFrame();
 }
