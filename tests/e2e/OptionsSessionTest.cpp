@@ -41,7 +41,7 @@ TEST(OptionsSession, OptionsAndARebindingReachTheSavedFiles) {
     s.Press("DOWN", 5).Press("INSERT");    // capture player 1's punch 2
     s.Press("W");                          // bound to player 2: refused
     s.Press("K");
-    s.Press("ESCAPE", 3).Idle(10);         // up to the top, then the credits
+    s.Press("ESCAPE", 4).Idle(10);         // up to the top, the credits, their end
 
     GameRun game;
     ASSERT_TRUE(game.copied());

@@ -94,8 +94,15 @@ std::string Outcome(const std::string& session) {
     out << "# cfg/config.cfg\n" << Hex(game.Read("cfg/config.cfg")) << "\n";
     out << "# cfg/tecladoDI.cfg\n" << Hex(game.Read("cfg/tecladoDI.cfg")) << "\n";
     const std::string trace = game.Read("trace.txt");
-    for (int frame : DigestFrames(session))
-        out << "# frame " << frame << " calls\n" << Digest(FrameCalls(trace, frame)) << "\n";
+    // A digest of every call, and what a reviewer can read: the texts drawn.
+    for (int frame : DigestFrames(session)) {
+        const std::string calls = FrameCalls(trace, frame);
+        out << "# frame " << frame << " calls\n" << Digest(calls) << "\n";
+        std::istringstream lines(calls);
+        for (std::string line; std::getline(lines, line);)
+            if (line.compare(0, 8, "DrawText") == 0 && line.find('"') != std::string::npos)
+                out << "  " << line.substr(line.find('"')) << "\n";
+    }
     return out.str();
 }
 
