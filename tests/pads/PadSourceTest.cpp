@@ -123,8 +123,8 @@ TEST_F(PadSourceTest, MappingFileMakesAnUnknownJoystickAPad) {
     guid.data[2] = guid.data[3] = 0;  // file lines carry no checksum of the name
     char text[64];
     SDL_JoystickGetGUIDString(guid, text, sizeof text);
-    TestFolder::Write("cfg/gamecontrollerdb.txt",
-                      "# pads\n" + std::string(text) + ",Odd Stick,a:b3,start:b0,platform:Linux,\n");
+    const std::string line = std::string(text) + ",Odd Stick,a:b3,start:b0,platform:Linux,\n";
+    TestFolder::Write("cfg/gamecontrollerdb.txt", "# pads\n" + line);
     source.reset();
     Start();
     EXPECT_EQ(Players(), "Odd Stick,-");

@@ -33,7 +33,8 @@ public:
     }
     void Release() {
         for (int b = 0; b < SDL_CONTROLLER_BUTTON_MAX; ++b) Button(b, false);
-        for (int a = 0; a < SDL_CONTROLLER_AXIS_MAX; ++a) SDL_JoystickSetVirtualAxis(joystick_, a, 0);
+        for (int a = 0; a < SDL_CONTROLLER_AXIS_MAX; ++a)
+            SDL_JoystickSetVirtualAxis(joystick_, a, 0);
     }
     void Unplug() {
         if (!joystick_) return;
