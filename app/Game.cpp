@@ -73,7 +73,7 @@ void InitSubsystems() {
         PlatformPostClose();
     }
 
-    keyboard = CreateKeyboard();
+    keyboard = CreateKeyboardWithPads();
     if (!keyboard->Init(gameWindow, gameInstance)) {
         LogPrintf("     Teclado: No se ha iniciado el teclado, fin del programa\n");
         PlatformPostClose();
