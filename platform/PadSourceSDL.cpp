@@ -46,8 +46,10 @@ PadSourceSDL::~PadSourceSDL() {
 }
 
 bool PadSourceSDL::Holds(int32_t instance) const {
-    for (SDL_GameController* pad : pads_)
-        if (pad && SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad)) == instance) return true;
+    for (SDL_GameController* pad : pads_) {
+        if (!pad) continue;
+        if (SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad)) == instance) return true;
+    }
     return false;
 }
 
