@@ -72,7 +72,7 @@ void PadSourceSDL::TakeNewPads() {
         if (SDL_IsGameController(device)) {
             const int player = std::find(pads_, pads_ + kPadPlayers, nullptr) - pads_;
             // Both players have a pad: this one waits until one is free.
-            if (player == kPadPlayers) return;
+            if (player == kPadPlayers) continue;
             if (SDL_GameController* pad = SDL_GameControllerOpen(device)) {
                 pads_[player] = pad;
                 PadSlot& slot = frame_.players[player];
