@@ -77,7 +77,7 @@ void InitSubsystems() {
     menuController = new MenuController(&gameSettings, &gestionJuego);
     if (!PlatformCloseRequested()) menuController->ShowLogo(renderer);
 
-    keyboard = CreateKeyboard();
+    keyboard = CreateKeyboardWithPads();
     if (!keyboard->Init(gameWindow, gameInstance)) {
         LogPrintf("     Teclado: No se ha iniciado el teclado, fin del programa\n");
         PlatformPostClose();

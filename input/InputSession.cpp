@@ -23,6 +23,8 @@ struct Session {
     int lineNumber = 0;
     bool ended = false;            // replay: end of file reached
     uint8_t keys[kKeyStateSize] = {};     // replay: keys now; record: keys last written
+    PadFrame pads;                 // replay: pads now; record: pads last written
+    PadFrame nextPads;             // record: pads read in this frame
     bool framePending = false;     // record: a frame time waits for its keys
     double pendingTime = 0.0;
 };
@@ -37,8 +39,10 @@ void WriteLine(const std::string& line) {
 }
 
 void WritePendingFrame(const uint8_t state[kKeyStateSize]) {
-    WriteLine(FormatSessionLine(session.pendingTime, session.keys, state));
+    WriteLine(FormatSessionLine(session.pendingTime, session.keys, state, &session.pads,
+                                &session.nextPads));
     memcpy(session.keys, state, kKeyStateSize);
+    session.pads = session.nextPads;
     session.framePending = false;
 }
 
@@ -123,8 +127,9 @@ double InputSessionFrameTime(double measuredDelta) {
         ++session.lineNumber;
         double seconds = 0.0;
         std::string error = "line too long";
-        SessionLineKind kind =
-            tooLong ? kSessionBad : ParseSessionLine(line.c_str(), &seconds, session.keys, &error);
+        SessionLineKind kind = tooLong ? kSessionBad
+                                       : ParseSessionLine(line.c_str(), &seconds, session.keys,
+                                                          &error, &session.pads);
         if (kind == kSessionFrame) return seconds;
         if (kind == kSessionBad) {
             LogPrintf("     Teclado: Sesion %s, linea %d incorrecta: %s\n",
@@ -147,4 +152,15 @@ void InputSessionRecordKeys(const uint8_t state[256]) {
     StartFromEnvironment();
     if (session.mode != kSessionRecord || !session.framePending) return;
     WritePendingFrame(state);
+}
+
+void InputSessionReplayPads(PadFrame* pads) {
+    StartFromEnvironment();
+    *pads = session.pads;
+}
+
+void InputSessionRecordPads(const PadFrame& pads) {
+    StartFromEnvironment();
+    if (session.mode != kSessionRecord || !session.framePending) return;
+    session.nextPads = pads;
 }

@@ -1,12 +1,14 @@
 #pragma once
-// Recording and replay of a session's frame times and key changes.
+// Recording and replay of a session's frame times, key changes and pads.
 // Called once per frame, right after the frame clock: answers the frame time
 // to use (the recorded one during a replay) and advances the recorded keys.
 //
-// CORRALON_RECORD=<file> writes one line per frame (time, keys down/up);
-// CORRALON_REPLAY=<file> plays such a file back instead of the clock and the
-// keyboard and asks the program to close at its end.
+// CORRALON_RECORD=<file> writes one line per frame (time, keys down/up, pads);
+// CORRALON_REPLAY=<file> plays such a file back instead of the clock, the
+// keyboard and the pads and asks the program to close at its end.
 #include <cstdint>
+
+#include "platform/PadSource.h"
 
 double InputSessionFrameTime(double measuredDelta);
 
@@ -28,5 +30,11 @@ void InputSessionEnd();
 
 // Keyboard side. During a replay: the keys of the current frame.
 void InputSessionReplayKeys(uint8_t state[256]);
-// During a recording: the keys the keyboard read in this frame.
+// During a recording: the keys the keyboard read in this frame; this writes
+// the frame's line.
 void InputSessionRecordKeys(const uint8_t state[256]);
+
+// Pad side, the same way. The pads are recorded before the keys: the
+// frame's line is written with its keys.
+void InputSessionReplayPads(PadFrame* pads);
+void InputSessionRecordPads(const PadFrame& pads);

@@ -44,6 +44,102 @@ void AppendKey(std::string* line, char sign, int code) {
     }
 }
 
+// The pad buttons' names in the file, in the order a line lists them.
+const struct {
+    uint32_t bit;
+    const char* name;
+} kPadButtonNames[] = {
+    {kInputUp, "UP"},         {kInputDown, "DOWN"},     {kInputLeft, "LEFT"},
+    {kInputRight, "RIGHT"},   {kInputPunch1, "PUNCH1"}, {kInputPunch2, "PUNCH2"},
+    {kInputPunch3, "PUNCH3"}, {kInputKick1, "KICK1"},   {kInputKick2, "KICK2"},
+    {kInputKick3, "KICK3"},   {kPadStart, "START"},     {kPadBack, "BACK"},
+};
+
+// A pad's name as one token: bytes that would split or end it become %XX.
+std::string EncodeName(const std::string& name) {
+    std::string text;
+    for (unsigned char c : name) {
+        if (c > ' ' && c <= '~' && c != '%') {
+            text += static_cast<char>(c);
+        } else {
+            char hex[4];
+            snprintf(hex, sizeof hex, "%%%02X", c);
+            text += hex;
+        }
+    }
+    return text;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool DecodeName(const char* text, std::string* name) {
+    name->clear();
+    for (const char* p = text; *p; ++p) {
+        if (*p != '%') {
+            *name += *p;
+            continue;
+        }
+        const int high = HexDigit(p[1]), low = high < 0 ? -1 : HexDigit(p[2]);
+        if (low < 0) return false;
+        *name += static_cast<char>(high * 16 + low);
+        p += 2;
+    }
+    return !name->empty();
+}
+
+void AppendPads(std::string* line, const PadFrame& before, const PadFrame& after) {
+    for (int p = 0; p < kPadPlayers; ++p) {
+        const PadSlot& was = before.players[p];
+        const PadSlot& is = after.players[p];
+        const std::string pad = "PAD" + std::to_string(p + 1);
+        uint32_t held = was.buttons;
+        if (was.connection != is.connection) {
+            if (was.connection) *line += " -" + pad;
+            if (is.connection) *line += " +" + pad + "=" + EncodeName(is.name);
+            held = 0;  // a pad comes and goes with its buttons up
+        }
+        for (const auto& button : kPadButtonNames) {
+            const bool down = (is.buttons & button.bit) != 0;
+            if (down != ((held & button.bit) != 0))
+                *line += std::string(" ") + (down ? '+' : '-') + pad + ":" + button.name;
+        }
+    }
+}
+
+// Applies a pad change (the token without its sign); the reason it cannot,
+// empty when done.
+std::string ApplyPadChange(char sign, const std::string& text, PadFrame* pads) {
+    const int player = text.size() > 3 ? text[3] - '1' : -1;
+    if (player < 0 || player >= kPadPlayers) return "unknown pad";
+    PadSlot& slot = pads->players[player];
+    const char* rest = text.c_str() + 4;
+    if (*rest == '\0' && sign == '-') {
+        slot = PadSlot();
+        return std::string();
+    }
+    if (*rest == '=' && sign == '+') {
+        std::string name;
+        if (!DecodeName(rest + 1, &name)) return "bad pad name";
+        slot.connection = ++pads->taken;
+        slot.name = name;
+        slot.buttons = 0;
+        return std::string();
+    }
+    if (*rest != ':') return "unknown pad change";
+    for (const auto& button : kPadButtonNames) {
+        if (strcasecmp(button.name, rest + 1) != 0) continue;
+        if (!slot.connection) return "no pad plays that player";
+        slot.buttons = sign == '+' ? slot.buttons | button.bit : slot.buttons & ~button.bit;
+        return std::string();
+    }
+    return "unknown pad button";
+}
+
 }  // namespace
 
 std::string FormatSessionTime(double seconds) {
@@ -53,18 +149,21 @@ std::string FormatSessionTime(double seconds) {
 }
 
 std::string FormatSessionLine(double seconds, const uint8_t before[kKeyStateSize],
-                              const uint8_t after[kKeyStateSize]) {
+                              const uint8_t after[kKeyStateSize], const PadFrame* padsBefore,
+                              const PadFrame* padsAfter) {
     std::string line = FormatSessionTime(seconds);
     for (int code = 0; code < kKeyStateSize; ++code) {
         bool was = (before[code] & kKeyDown) != 0;
         bool is = (after[code] & kKeyDown) != 0;
         if (was != is) AppendKey(&line, is ? '+' : '-', code);
     }
+    if (padsBefore && padsAfter) AppendPads(&line, *padsBefore, *padsAfter);
     return line;
 }
 
 SessionLineKind ParseSessionLine(const char* line, double* seconds,
-                                 uint8_t keys[kKeyStateSize], std::string* error) {
+                                 uint8_t keys[kKeyStateSize], std::string* error,
+                                 PadFrame* pads) {
     const char* p = line ? line : "";
     while (IsSpace(*p)) ++p;
     if (*p == '\0' || *p == '#') return kSessionComment;
@@ -80,6 +179,7 @@ SessionLineKind ParseSessionLine(const char* line, double* seconds,
 
     uint8_t next[kKeyStateSize];
     memcpy(next, keys, kKeyStateSize);
+    PadFrame nextPads = pads ? *pads : PadFrame();
     while (true) {
         while (IsSpace(*p)) ++p;
         if (*p == '\0') break;
@@ -87,14 +187,23 @@ SessionLineKind ParseSessionLine(const char* line, double* seconds,
         while (*p && !IsSpace(*p)) ++p;
         std::string token(start, p);
         char sign = token[0];
-        int code = (sign == '+' || sign == '-') ? ParseKey(token.substr(1)) : -1;
-        if (code < 0) {
-            if (error) *error = "unknown key change '" + token + "'";
+        const bool change = sign == '+' || sign == '-';
+        int code = change ? ParseKey(token.substr(1)) : -1;
+        if (code >= 0) {
+            next[code] = sign == '+' ? kKeyDown : 0;
+            continue;
+        }
+        if (change && strncasecmp(token.c_str() + 1, "PAD", 3) == 0) {
+            std::string why = ApplyPadChange(sign, token.substr(1), &nextPads);
+            if (why.empty()) continue;
+            if (error) *error = why + " in '" + token + "'";
             return kSessionBad;
         }
-        next[code] = sign == '+' ? kKeyDown : 0;
+        if (error) *error = "unknown key change '" + token + "'";
+        return kSessionBad;
     }
     memcpy(keys, next, kKeyStateSize);
+    if (pads) *pads = nextPads;
     *seconds = time;
     return kSessionFrame;
 }

@@ -36,5 +36,7 @@ public:
     virtual ~Teclado() = default;  // after the operations: their slots stay in order
 };
 
-// The keyboard object the game starts with.
+// The keyboard object: keys only, or, as the game starts it, with the
+// players' pads beside the keys.
 Teclado* CreateKeyboard();
+Teclado* CreateKeyboardWithPads();

@@ -5,6 +5,7 @@
 #include "base/Log.h"
 #include "platform/KeyNames.h"
 #include "input/KeyboardSourceSession.h"
+#include "input/PadSourceSession.h"
 
 namespace {
 
@@ -22,12 +23,15 @@ bool ValidPlayer(int player) { return player == 0 || player == 1; }
 
 }  // namespace
 
-TecladoDI::TecladoDI(KeyboardSource* source) : source_(source) { SetDefaultBindings(bindings_); }
+TecladoDI::TecladoDI(KeyboardSource* source, PadSource* pads) : source_(source), pads_(pads) {
+    SetDefaultBindings(bindings_);
+}
 
 TecladoDI::~TecladoDI() {
     HistoryClear(&history_[0]);
     HistoryClear(&history_[1]);
     delete source_;
+    delete pads_;
 }
 
 void TecladoDI::ResetCaptureGuard() { captureGuard = true; }
@@ -39,6 +43,7 @@ void TecladoDI::ClearRuntimeState() {
     memset(pressLatches_, 0, sizeof pressLatches_);
     HistoryClear(&history_[0]);
     HistoryClear(&history_[1]);
+    padFrame_ = PadFrame();
 }
 
 int TecladoDI::Init(WindowHandle window, InstanceHandle) {
@@ -53,6 +58,8 @@ int TecladoDI::Init(WindowHandle window, InstanceHandle) {
     }
     sourceReady_ = true;
     lastResult_ = 0;
+    // Without pads the keys still play.
+    if (wantPads_ && !pads_) pads_ = CreatePadSource();
     return 1;
 }
 
@@ -62,12 +69,44 @@ int TecladoDI::Shutdown() {
     delete source_;
     source_ = nullptr;
     sourceReady_ = false;
+    delete pads_;
+    pads_ = nullptr;
+    padFrame_ = PadFrame();
     HistoryClear(&history_[0]);
     HistoryClear(&history_[1]);
     return 1;
 }
 
+void TecladoDI::ReadPads() {
+    if (!pads_) return;
+    const PadFrame before = padFrame_;
+    pads_->Read(&padFrame_);
+    // Logged here, from what the frame shows, so a replay logs it again.
+    for (int p = 0; p < kPadPlayers; ++p) {
+        const PadSlot& was = before.players[p];
+        const PadSlot& is = padFrame_.players[p];
+        if (was.connection == is.connection) continue;
+        if (was.connection)
+            LogPrintf("     Mando: desconectado %s, jugador %d libre\n", was.name.c_str(), p + 1);
+        if (is.connection)
+            LogPrintf("     Mando: conectado %s como jugador %d\n", is.name.c_str(), p + 1);
+    }
+}
+
+bool TecladoDI::AnyPad(uint32_t buttons) const {
+    for (const PadSlot& slot : padFrame_.players)
+        if (slot.buttons & buttons) return true;
+    return false;
+}
+
+bool TecladoDI::Held(int player, int index) const {
+    return IsDown(bindings_[player][index]) ||
+           (padFrame_.players[player].buttons & kBindingBits[index]) != 0;
+}
+
 int TecladoDI::Poll() {
+    // Pads first: a recording writes the frame's line with its keys.
+    ReadPads();
     memset(state_, 0, sizeof state_);
     if (sourceReady_ && source_) {
         lastResult_ = source_->Read(state_) ? 0 : -1;
@@ -75,9 +114,9 @@ int TecladoDI::Poll() {
     }
     for (int p = 0; p < 2; ++p)
         for (int i = 0; i < kLatchedBindings; ++i)
-            if (!IsDown(bindings_[p][i])) pressLatches_[p][i] = 0;
-    if (!IsDown(kEscape)) escapeLatch_ = 0;
-    if (!IsDown(kEnter)) enterLatch_ = 0;
+            if (!Held(p, i)) pressLatches_[p][i] = 0;
+    if (!IsDown(kEscape) && !AnyPad(kPadBack)) escapeLatch_ = 0;
+    if (!IsDown(kEnter) && !AnyPad(kPadStart)) enterLatch_ = 0;
     if (!IsDown(kF2)) f2Latch_ = 0;
     return 1;
 }
@@ -111,6 +150,7 @@ InputFlags TecladoDI::GetInput(int player, int facing, float dt) {
     InputFlags flags = 0;
     for (int i = 0; i < kBindingCount; ++i)
         if (IsDown(bindings_[player][i])) flags |= kBindingBits[i];
+    flags |= padFrame_.players[player].buttons & kPadPlayButtons;
 
     // Right is forward, the way the fighter faces.
     if (facing == -1) {
@@ -132,19 +172,20 @@ bool TecladoDI::TestLastInput(uint32_t mask) { return (lastFlags_ & mask) != 0; 
 bool TecladoDI::AnyKeyDown() {
     for (int i = 0; i < kKeyNameCount; ++i)
         if (IsDown(kKeyCodes[i])) return true;
-    return false;
+    return AnyPad(kPadButtons);
 }
 
 bool TecladoDI::SpecialKeyOnce(int which) {
     uint8_t* latch = nullptr;
     int code = 0;
+    uint32_t padButton = 0;
     switch (which) {
-        case kSpecialEscape: latch = &escapeLatch_; code = kEscape; break;
-        case kSpecialEnter: latch = &enterLatch_; code = kEnter; break;
+        case kSpecialEscape: latch = &escapeLatch_; code = kEscape; padButton = kPadBack; break;
+        case kSpecialEnter: latch = &enterLatch_; code = kEnter; padButton = kPadStart; break;
         case kSpecialF2: latch = &f2Latch_; code = kF2; break;
         default: return false;
     }
-    if (!IsDown(code) || *latch) return false;
+    if (!(IsDown(code) || AnyPad(padButton)) || *latch) return false;
     *latch = 1;
     return true;
 }
@@ -153,7 +194,7 @@ bool TecladoDI::ActionOnce(int player, int bit) {
     if (!ValidPlayer(player)) return false;
     int index = BindingIndexOfBit(static_cast<uint32_t>(bit));
     if (index < 0 || index >= kLatchedBindings) return false;
-    if (!IsDown(bindings_[player][index]) || pressLatches_[player][index]) return false;
+    if (!Held(player, index) || pressLatches_[player][index]) return false;
     pressLatches_[player][index] = 1;
     return true;
 }
@@ -166,3 +207,9 @@ const char* TecladoDI::KeyName(int player, int bit) {
 }
 
 Teclado* CreateKeyboard() { return new TecladoDI(); }
+
+Teclado* CreateKeyboardWithPads() {
+    TecladoDI* keyboard = new TecladoDI();
+    keyboard->UsePads();
+    return keyboard;
+}

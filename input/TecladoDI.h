@@ -1,10 +1,13 @@
 #pragma once
 // The keyboard of the game: a 256-key device state read once per frame from
 // a KeyboardSource, the two players' bindings, special moves, once-per-press
-// latches and key capture.
+// latches and key capture. With pads, a player's input is the union of his
+// keys and his pad; Start counts as Enter and Back as Escape, from either
+// pad. Keys alone are captured and named.
 #include <cstdint>
 
 #include "platform/KeyboardSource.h"
+#include "platform/PadSource.h"
 #include "input/Teclado.h"
 #include "input/TecladoBindings.h"
 #include "input/TecladoHistory.h"
@@ -12,8 +15,10 @@
 class TecladoDI : public Teclado {
 public:
     // Without a source, Init picks one for its window (live keys, or the
-    // recorded ones during a replay). The object owns its source.
-    explicit TecladoDI(KeyboardSource* source = nullptr);
+    // recorded ones during a replay). Without pads there are none, unless
+    // UsePads asked Init to pick them the same way. The object owns both.
+    explicit TecladoDI(KeyboardSource* source = nullptr, PadSource* pads = nullptr);
+    void UsePads() { wantPads_ = true; }
     ~TecladoDI() override;
     TecladoDI(const TecladoDI&) = delete;
     TecladoDI& operator=(const TecladoDI&) = delete;
@@ -34,6 +39,11 @@ public:
 
 private:
     bool IsDown(int code) const { return code >= 0 && code < kKeyStateSize && (state_[code] & kKeyDown); }
+    // Any pad holds one of the buttons.
+    bool AnyPad(uint32_t buttons) const;
+    // The binding's key or the same button on the player's pad.
+    bool Held(int player, int index) const;
+    void ReadPads();
     void ClearRuntimeState();
 
     int32_t lastResult_ = 0;
@@ -48,4 +58,7 @@ private:
     uint8_t bindings_[2][kBindingCount] = {};
     uint8_t pressLatches_[2][kBindingCount] = {};
     KeyHistoryNode* history_[2] = {nullptr, nullptr};
+    PadSource* pads_ = nullptr;
+    bool wantPads_ = false;
+    PadFrame padFrame_;
 };

@@ -8,7 +8,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$top/build-asan"
 tests=(config_tests app_tests platform_tests creature_test particles_test random_test
        stage_test fight_test
-       keyboard_test keynames_test renderer_common_tests renderer_headless_tests
+       keyboard_test pads_test keynames_test renderer_common_tests renderer_headless_tests
        sound_loader_test quillet_logic_test actions_test sound_plugin_test sound_game_test
        viewer_test)
 # What the tests load or start: plug-ins, behaviour libraries, programs, data.
