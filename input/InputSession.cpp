@@ -27,6 +27,8 @@ struct Session {
     PadFrame nextPads;             // record: pads read in this frame
     bool framePending = false;     // record: a frame time waits for its keys
     double pendingTime = 0.0;
+    int repeatsLeft = 0;           // replay: runs still owed to the last line
+    double repeatTime = 0.0;
 };
 
 Session session;
@@ -120,17 +122,26 @@ double InputSessionFrameTime(double measuredDelta) {
     }
     if (session.mode != kSessionReplay) return measuredDelta;
     if (session.ended) return 0.0;
+    if (session.repeatsLeft > 0) {
+        --session.repeatsLeft;
+        return session.repeatTime;
+    }
 
     std::string line;
     bool tooLong = false;
     while (ReadLine(&line, &tooLong)) {
         ++session.lineNumber;
         double seconds = 0.0;
+        int times = 1;
         std::string error = "line too long";
         SessionLineKind kind = tooLong ? kSessionBad
                                        : ParseSessionLine(line.c_str(), &seconds, session.keys,
-                                                          &error, &session.pads);
-        if (kind == kSessionFrame) return seconds;
+                                                          &error, &session.pads, &times);
+        if (kind == kSessionFrame) {
+            session.repeatsLeft = times - 1;
+            session.repeatTime = seconds;
+            return seconds;
+        }
         if (kind == kSessionBad) {
             LogPrintf("     Teclado: Sesion %s, linea %d incorrecta: %s\n",
                       session.path.c_str(), session.lineNumber, error.c_str());

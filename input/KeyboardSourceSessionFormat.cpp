@@ -163,7 +163,7 @@ std::string FormatSessionLine(double seconds, const uint8_t before[kKeyStateSize
 
 SessionLineKind ParseSessionLine(const char* line, double* seconds,
                                  uint8_t keys[kKeyStateSize], std::string* error,
-                                 PadFrame* pads) {
+                                 PadFrame* pads, int* repeat) {
     const char* p = line ? line : "";
     while (IsSpace(*p)) ++p;
     if (*p == '\0' || *p == '#') return kSessionComment;
@@ -180,6 +180,8 @@ SessionLineKind ParseSessionLine(const char* line, double* seconds,
     uint8_t next[kKeyStateSize];
     memcpy(next, keys, kKeyStateSize);
     PadFrame nextPads = pads ? *pads : PadFrame();
+    long times = 1;
+    bool timesGiven = false;
     while (true) {
         while (IsSpace(*p)) ++p;
         if (*p == '\0') break;
@@ -187,6 +189,17 @@ SessionLineKind ParseSessionLine(const char* line, double* seconds,
         while (*p && !IsSpace(*p)) ++p;
         std::string token(start, p);
         char sign = token[0];
+        if (sign == '*') {
+            char* after = nullptr;
+            times = strtol(token.c_str() + 1, &after, 10);
+            if (timesGiven || after == token.c_str() + 1 || *after || times < 1 ||
+                times > kLongestRepeat) {
+                if (error) *error = "repeat count expected in '" + token + "'";
+                return kSessionBad;
+            }
+            timesGiven = true;
+            continue;
+        }
         const bool change = sign == '+' || sign == '-';
         int code = change ? ParseKey(token.substr(1)) : -1;
         if (code >= 0) {
@@ -204,6 +217,7 @@ SessionLineKind ParseSessionLine(const char* line, double* seconds,
     }
     memcpy(keys, next, kKeyStateSize);
     if (pads) *pads = nextPads;
+    if (repeat) *repeat = static_cast<int>(times);
     *seconds = time;
     return kSessionFrame;
 }

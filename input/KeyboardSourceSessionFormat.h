@@ -32,7 +32,9 @@ enum SessionLineKind {
 
 // Reads one line (without its newline). On a frame line sets *seconds and
 // applies the key changes to `keys` and the pad changes to `pads` (checked
-// and dropped without it).
+// and dropped without it). A token *N (1 to kLongestRepeat) runs the frame
+// N times with the same keys; *repeat gets N, or 1 without the token.
+constexpr int kLongestRepeat = 100000;
 SessionLineKind ParseSessionLine(const char* line, double* seconds,
                                  uint8_t keys[kKeyStateSize], std::string* error,
-                                 PadFrame* pads = nullptr);
+                                 PadFrame* pads = nullptr, int* repeat = nullptr);

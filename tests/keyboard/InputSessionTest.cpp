@@ -50,7 +50,8 @@ TEST(SessionLine, MalformedLinesChangeNothing) {
     uint8_t copy[kKeyStateSize];
     memcpy(copy, keys, sizeof keys);
     for (const char* bad : {"+Q", "abc", "0.1x", "-0.1", "nan", "inf", "1e9", "0.1 Q",
-                            "0.1 +NOSUCHKEY", "0.1 +0x100", "0.1 +0x00", "0.1 +0x", "0.1 -Q +"}) {
+                            "0.1 +NOSUCHKEY", "0.1 +0x100", "0.1 +0x00", "0.1 +0x", "0.1 -Q +",
+                            "0.1 *0", "0.1 *", "0.1 *2x", "0.1 *100001", "0.1 *2 *3"}) {
         double seconds = 7;
         std::string error;
         EXPECT_EQ(ParseSessionLine(bad, &seconds, keys, &error), kSessionBad) << bad;
@@ -116,6 +117,21 @@ TEST_F(SessionTest, RecordingReplaysTheSameTimesAndKeys) {
     EXPECT_EQ(InputSessionFrameTime(1.0), 0.0);
     EXPECT_TRUE(PlatformCloseRequested());
     EXPECT_EQ(InputSessionFrameTime(1.0), 0.0);
+}
+
+TEST_F(SessionTest, ARepeatedLineRunsItsFramesWithTheSameKeys) {
+    TempGameFolder::WriteBytes("r.txt", {'0', '.', '5', ' ', '*', '3', ' ', '+', 'Q', '\n',
+                                         '0', '.', '1', ' ', '-', 'Q', '\n'});
+    ASSERT_TRUE(InputSessionBegin(nullptr, "r.txt"));
+    KeyboardSourceReplay source;
+    uint8_t keys[kKeyStateSize];
+    for (double expected : {0.5, 0.5, 0.5, 0.1}) {
+        EXPECT_EQ(InputSessionFrameTime(1.0), expected);
+        ASSERT_TRUE(source.Read(keys));
+        EXPECT_EQ(keys[0x10] != 0, expected == 0.5);
+    }
+    EXPECT_EQ(InputSessionFrameTime(1.0), 0.0);
+    EXPECT_TRUE(PlatformCloseRequested());
 }
 
 TEST_F(SessionTest, BadReplayLineIsLoggedAndEndsTheReplay) {
