@@ -43,4 +43,10 @@ int TextureTable::Count() const {
     return slots_.size() > 1 ? static_cast<int>(slots_.size()) : 0;
 }
 
+int TextureTable::Live() const {
+    int live = 0;
+    for (const auto& slot : slots_) live += slot ? 1 : 0;
+    return live;
+}
+
 void TextureTable::Clear() { slots_.clear(); }

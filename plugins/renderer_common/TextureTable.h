@@ -26,6 +26,8 @@ public:
     bool Release(TextureHandle handle);
     // One above the highest live handle (0 when empty).
     int Count() const;
+    // How many textures are held; a gap left by a release does not count.
+    int Live() const;
     void Clear();
 
 private:

@@ -29,6 +29,9 @@ int HeadlessRenderer::Init(WindowHandle* window, InstanceHandle) {
     if (trace && *trace) log_->OpenTrace(trace);
     int result = SwitchOn("CORRALON_HEADLESS_FAIL_INIT") ? 0 : 1;
     failed_ = result == 0;
+    logTextureCount_ = SwitchOn("CORRALON_HEADLESS_TEXTURE_COUNT");
+    loggedTextureCount_ = -1;
+    presents_ = 0;
     if (failed_) {
         textures_.Clear();
         viewScale_ = 70.0f;
@@ -41,6 +44,11 @@ int HeadlessRenderer::Init(WindowHandle* window, InstanceHandle) {
 
 void HeadlessRenderer::Shutdown() {
     Record("Shutdown");
+    if (logTextureCount_) {
+        LogPrintf("     Graficos: Imagenes presentadas: %lu, texturas en memoria: %d\n", presents_,
+                  textures_.Live());
+        logTextureCount_ = false;
+    }
     textures_.Clear();
     log_->CloseTrace();
 }
@@ -77,6 +85,12 @@ void HeadlessRenderer::SetRenderFlags(int a, int b) {
 
 void HeadlessRenderer::Present() {
     Record("Present");
+    ++presents_;
+    if (logTextureCount_ && textures_.Live() != loggedTextureCount_) {
+        loggedTextureCount_ = textures_.Live();
+        LogPrintf("     Graficos: Texturas en memoria: %d (imagen %lu)\n", loggedTextureCount_,
+                  presents_);
+    }
     log_->FlushTrace();
 }
 

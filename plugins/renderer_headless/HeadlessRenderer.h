@@ -67,4 +67,10 @@ private:
     // After a failed Init every call is still recorded but does nothing and
     // answers 0, like a renderer without its window.
     bool failed_ = false;
+    // CORRALON_HEADLESS_TEXTURE_COUNT=1: the game log gets the live texture
+    // count whenever it changes, so a long run can be checked for leaks
+    // without a trace of every call.
+    bool logTextureCount_ = false;
+    int loggedTextureCount_ = -1;
+    unsigned long presents_ = 0;
 };

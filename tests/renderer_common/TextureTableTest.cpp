@@ -90,3 +90,18 @@ TEST(TextureTableTest, RefusesImpossibleTextures) {
     EXPECT_EQ(table.Add(nullptr, 2, 2, 4, "null", 0), 0u);
     EXPECT_EQ(table.Count(), 0);
 }
+
+TEST(TextureTableTest, LiveCountsHeldTexturesNotHandles) {
+    TextureTable table;
+    std::vector<unsigned char> rgb = Bytes(2, 2, 3, 5);
+    TextureHandle a = table.Add(rgb.data(), 2, 2, 3, "a", 0);
+    table.Add(rgb.data(), 2, 2, 3, "b", 0);
+    table.Add(rgb.data(), 2, 2, 3, "c", 0);
+    EXPECT_EQ(table.Live(), 3);
+    ASSERT_TRUE(table.Release(a));
+    // The highest handle still stands, so Count does not move; Live does.
+    EXPECT_EQ(table.Count(), 4);
+    EXPECT_EQ(table.Live(), 2);
+    table.Clear();
+    EXPECT_EQ(table.Live(), 0);
+}

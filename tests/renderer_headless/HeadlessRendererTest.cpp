@@ -1,4 +1,5 @@
 #include <SDL.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 
 #include "HeadlessFixture.h"
 #include "tests/RendererOperations.h"
+#include "tests/TestFolder.h"
 
 namespace {
 
@@ -174,4 +176,39 @@ TEST_F(HeadlessTest, TraceFileGetsEveryLineFlushedAtPresent) {
     EXPECT_EQ(ReadFile(path),
               "Init -> 1\nSetOverlayMode 1 1\nPresent\nSetOverlayMode 0 0\nShutdown\n");
     EXPECT_EQ(LastLine(), "SetOverlayMode 1 0");
+}
+
+TEST_F(HeadlessTest, TextureCountSwitchLogsChangesAtPresentAndTheTotalAtShutdown) {
+    TestFolder folder;
+    ASSERT_EQ(mkdir("logs", 0755), 0);
+    setenv("CORRALON_HEADLESS_TEXTURE_COUNT", "1", 1);
+    Renderer* r = NewRenderer();
+    WindowHandle window = nullptr;
+    ASSERT_EQ(r->Init(&window, nullptr), 1);
+    unsetenv("CORRALON_HEADLESS_TEXTURE_COUNT");
+    const unsigned char pixels[2 * 2 * 4] = {};
+    TextureHandle a = r->CreateTexture(pixels, 2, 2, 4, "a");
+    r->CreateTexture(pixels, 2, 2, 4, "b");
+    r->Present();
+    r->Present();  // unchanged: nothing new
+    r->ReleaseTexture(a);
+    r->Present();
+    r->Shutdown();
+    EXPECT_EQ(TestFolder::Read("logs/log.txt"),
+              "     Graficos: Texturas en memoria: 2 (imagen 1)\n"
+              "     Graficos: Texturas en memoria: 1 (imagen 3)\n"
+              "     Graficos: Imagenes presentadas: 3, texturas en memoria: 1\n");
+}
+
+TEST_F(HeadlessTest, TextureCountIsNotLoggedWithoutTheSwitch) {
+    TestFolder folder;
+    ASSERT_EQ(mkdir("logs", 0755), 0);
+    Renderer* r = NewRenderer();
+    WindowHandle window = nullptr;
+    ASSERT_EQ(r->Init(&window, nullptr), 1);
+    const unsigned char pixels[2 * 2 * 4] = {};
+    r->CreateTexture(pixels, 2, 2, 4, "a");
+    r->Present();
+    r->Shutdown();
+    EXPECT_FALSE(TestFolder::Exists("logs/log.txt"));
 }
