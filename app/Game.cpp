@@ -161,7 +161,9 @@ int GameMain(const char* commandLine) {
     }
 
     ShutdownSubsystems();
-    WriteSavedOptions(kSavedOptionsPath, gameSettings);
+    // The old file stays as it was; the player should know the change is lost.
+    if (!WriteSavedOptions(kSavedOptionsPath, gameSettings))
+        LogPrintf("     Graficos: No se han podido guardar las opciones en %s\n", kSavedOptionsPath);
 
     LogPrintf("%s", kDashes);
     LogPrintf("<< - >> Fin del log                       %10d << - >>\n",

@@ -65,7 +65,8 @@ int TecladoDI::Init(WindowHandle window, InstanceHandle) {
 
 int TecladoDI::Shutdown() {
     // Without Init the defaults would replace the player's saved keys.
-    if (bindingsRead_) WriteBindings(kBindingsPath, bindings_);
+    if (bindingsRead_ && !WriteBindings(kBindingsPath, bindings_))
+        LogPrintf("     Teclado: No se han podido guardar las teclas en %s\n", kBindingsPath);
     delete source_;
     source_ = nullptr;
     sourceReady_ = false;

@@ -94,6 +94,8 @@ public:
     void BuildHelpLines();
     // The move effect: two bursts from the menu figure at height y.
     void MoveEffect(float y);
+    // Up and down through the current level, with the move effect.
+    void MoveThroughLevel();
     // Tint of the menu and of the particles.
     void SetTint(float value);
 

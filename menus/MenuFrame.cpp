@@ -34,6 +34,17 @@ void MenuController::MoveEffect(float y) {
     particles->Sangrar(0.4f, y, 10, 0.0f, menuFigure);
 }
 
+void MenuController::MoveThroughLevel() {
+    if (keyboard->ActionOnce(0, kInputUp) && current->prev) {
+        current = current->prev;
+        MoveEffect(0.85f);
+    }
+    if (keyboard->ActionOnce(0, kInputDown) && current->next) {
+        current = current->next;
+        MoveEffect(0.9f);
+    }
+}
+
 int MenuController::Frame(StartFightFn startFight, GameState* gameState, float dt) {
     // Fade-in: only the first showing of the menu in a run.
     menuClock += dt;
@@ -49,6 +60,10 @@ int MenuController::Frame(StartFightFn startFight, GameState* gameState, float d
     }
     // While an arcade run is on, every menu frame is its selection.
     if (ladder_->IsActive()) current = first = arcadeLeaf;
+    // A level of items moves before it is drawn, so the highlight moves on
+    // the frame the key goes down. A leaf is a screen that reads the arrows
+    // itself; the menu takes them only after it, as below.
+    if (current->child) MoveThroughLevel();
 
     renderer->DrawImage(0.0f, 0.0f, 0.5f, 0.5f, background[0], fadeR, fadeG, fadeB, 1.0f);
     renderer->DrawImage(0.5f, 0.0f, 0.5f, 0.5f, background[1], fadeR, fadeG, fadeB, 1.0f);
@@ -88,14 +103,7 @@ int MenuController::Frame(StartFightFn startFight, GameState* gameState, float d
     particles->DrawBleeding(0.0f, 0.0f, dt);
     renderer->SetOverlayMode(0, 0);
 
-    if (keyboard->ActionOnce(0, kInputUp) && current->prev) {
-        current = current->prev;
-        MoveEffect(0.85f);
-    }
-    if (keyboard->ActionOnce(0, kInputDown) && current->next) {
-        current = current->next;
-        MoveEffect(0.9f);
-    }
+    MoveThroughLevel();
 
     const bool enter = keyboard->SpecialKeyOnce(kSpecialEnter);
     if ((keyboard->ActionOnce(0, kInputPunch1) || enter) && current->child) {

@@ -139,7 +139,18 @@ int SonidoFMOD::StopMusic() {
 
 int SonidoFMOD::PlaySample(int index) {
     if (!Loaded(index)) return 1;
-    if (Mix_PlayChannel(-1, samples_[index], 0) == -1) {
+    int channel = Mix_PlayChannel(-1, samples_[index], 0);
+    if (channel == -1) {
+        // Every channel busy: the oldest sound gives way to the new one.
+        // Otherwise whether a sound plays would hang on how far the mixer
+        // thread has got, and a replay would not log the same lines.
+        const int oldest = Mix_GroupOldest(-1);
+        if (oldest >= 0) {
+            Mix_HaltChannel(oldest);
+            channel = Mix_PlayChannel(oldest, samples_[index], 0);
+        }
+    }
+    if (channel == -1) {
         LogPrintf("     Interfaz sonido: no se puede reproducir el sonido %d\n", index);
         LogMixerError();
     }

@@ -1,5 +1,6 @@
 #pragma once
 // Runs the real game program in a private copy of the game folder.
+#include <grp.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -33,12 +34,20 @@ public:
     std::string Read(const std::string& name) const { return TestFolder::Read(Path(name)); }
     bool Exists(const std::string& name) const { return TestFolder::Exists(Path(name)); }
     void UseRenderer(const std::string& dll) const { Write("cfg/motorcfg.txt", "[dll]\ndll = " + dll + "\n"); }
+    // The program runs as this user: root ignores the folders' permissions.
+    void RunAs(uid_t uid, gid_t gid) {
+        uid_ = uid;
+        gid_ = gid;
+    }
 
     void Start(const std::vector<std::string>& args = {},
                const std::vector<std::string>& environment = {}) {
         pid_ = fork();
         if (pid_ == 0) {
             if (chdir(folder_.path().c_str()) != 0) _exit(127);
+            if (uid_ != static_cast<uid_t>(-1) &&
+                (setgroups(0, nullptr) != 0 || setgid(gid_) != 0 || setuid(uid_) != 0))
+                _exit(126);
             for (const std::string& e : environment) putenv(const_cast<char*>(strdup(e.c_str())));
             std::vector<char*> argv;
             argv.push_back(const_cast<char*>("./Corralon"));
@@ -76,4 +85,6 @@ private:
     TestFolder folder_;
     bool ok_ = false;
     pid_t pid_ = -1;
+    uid_t uid_ = static_cast<uid_t>(-1);
+    gid_t gid_ = static_cast<gid_t>(-1);
 };

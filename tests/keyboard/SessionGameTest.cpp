@@ -32,12 +32,8 @@ Outcome Replay(const std::string& session) {
     return out;
 }
 
-// Every screen is still a placeholder, so the keys of a session change
-// nothing a run leaves behind: comparing what two runs log or save would
-// pass whatever the replay did. Until the menus exist, the replay is held
-// to what it does drive now, one frame per session line (and the frame that
-// finds the end); comparing the keys' effects belongs to the whole-session
-// replay suite that comes with the menus.
+// The frame count of a replay; what the keys change (options, keys, fights)
+// is held by the whole-session suite in tests/sessions.
 TEST(SessionGame, ReplayRunsOneFramePerLineAndEndsTheGameNormally) {
     const struct {
         std::string session;

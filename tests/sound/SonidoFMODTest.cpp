@@ -1,6 +1,7 @@
 #include "plugins/sound_fmod/SonidoFMOD.h"
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -83,6 +84,17 @@ TEST_F(PluginTest, SampleIsHeardOnlyOncePlayed) {
     EXPECT_NE(Log().find("     Interfaz sonido: Cargando swish.wav\n"
                          "     Interfaz sonido: Cargado swish.wav en 0\n"),
               std::string::npos);
+}
+
+TEST_F(PluginTest, WithEveryChannelBusyTheOldestSoundGivesWay) {
+    ASSERT_EQ(WriteWavFile("long.wav", Tone(30.0, 440, 0.1)), 1);
+    SonidoFMOD sound;
+    ASSERT_EQ(sound.Init(nullptr, nullptr), 1);
+    const int index = sound.LoadSample("long.wav");
+    for (int i = 0; i < 40; ++i) EXPECT_EQ(sound.PlaySample(index), 1);
+    EXPECT_EQ(Mix_Playing(-1), Mix_AllocateChannels(-1));
+    sound.Shutdown();
+    EXPECT_EQ(Log().find("no se puede reproducir"), std::string::npos) << Log();
 }
 
 TEST_F(PluginTest, TableGrowsAndIndexesOnlyGrow) {
