@@ -33,7 +33,7 @@ run() {
 run bench_fight 5
 # The two sides of a GL comparison take turns, so a change of load weighs
 # on both.
-run bench_fight_gl 5 --benchmark_enable_random_interleaving=true
+run bench_fight_gl 9 --benchmark_enable_random_interleaving=true
 run bench_selection 5
 run bench_creature 3
 run bench_core 3
