@@ -13,11 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     WriteFuzzFile("session.txt", data, size);
     if (!InputSessionBegin(nullptr, "session.txt")) abort();
     uint8_t keys[256];
-    // At most one frame per input line; past the end every frame is 0 s.
+    // A line may stand for many frames (*N), so the end is not bounded by
+    // the size: every frame time must simply be one a frame can take.
     for (size_t frame = 0; frame < size + 4; ++frame) {
         const double dt = InputSessionFrameTime(0.02);
         if (!(dt >= 0.0 && dt <= 3600.0)) abort();
-        if (frame > size + 1 && dt != 0.0) abort();
         InputSessionReplayKeys(keys);
     }
     InputSessionEnd();
