@@ -7,12 +7,13 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$top/build-asan"
 tests=(config_tests app_tests platform_tests creature_test particles_test random_test
-       stage_test fight_test
+       stage_test fight_test menus_test
        keyboard_test pads_test keynames_test renderer_common_tests renderer_headless_tests
        sound_loader_test quillet_logic_test actions_test sound_plugin_test sound_game_test
        viewer_test)
 # What the tests load or start: plug-ins, behaviour libraries, programs, data.
-needed=(renderer_headless renderer_gl sound_fmod Rana mosca flor viewer Corralon game_data)
+needed=(renderer_headless renderer_gl sound_fmod Rana mosca flor viewer Corralon game_data
+        creature_test_behaviour)
 
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCORRALON_SANITIZE=ON >/dev/null
 # The generator runs during the build; its libraries keep some memory for
