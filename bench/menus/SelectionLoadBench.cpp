@@ -7,19 +7,18 @@
 // the scroll picture the selection also loads is a renderer's bitmap load,
 // measured on its own by BM_ScrollPicture.
 #include <benchmark/benchmark.h>
-
-#include "base/Memory.h"
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
 
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "base/Memory.h"
 #include "base/Plugin.h"
 #include "creature/QvlFormat.h"
 #include "creature/QvlRead.h"
@@ -175,9 +174,10 @@ void InflateAll(const Folder& folder) {
 // CPU time of this thread: on a machine shared with other work the two
 // sides are compared by what they cost, not by when they were let run.
 double CpuSeconds() {
-    timespec now;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
+    rusage used;
+    getrusage(RUSAGE_THREAD, &used);
+    return static_cast<double>(used.ru_utime.tv_sec + used.ru_stime.tv_sec) +
+           1e-6 * static_cast<double>(used.ru_utime.tv_usec + used.ru_stime.tv_usec);
 }
 
 // Arguments: the number of creatures, and 1 for the headless renderer (which
