@@ -118,6 +118,7 @@ bool RecordFightFrame(KrellinSide& k) {
     return true;
 }
 
+// The renderer's own shading, so both sides do the same work per pixel.
 const char kVertexSource[] = R"(#version 330 core
 layout(location = 0) in vec2 aPosition;
 layout(location = 1) in vec2 aTexCoord;

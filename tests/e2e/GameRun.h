@@ -15,6 +15,16 @@
 #include "tests/TestFolder.h"
 #include "tests/WaitFor.h"
 
+// Runs a shell command; true when it succeeded.
+inline bool Shell(const std::string& command) { return system(command.c_str()) == 0; }
+
+// How many times `what` occurs in `text`.
+inline size_t Occurrences(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+}
+
 class GameRun {
 public:
     // Copies the assembled game folder into a fresh temporary folder.

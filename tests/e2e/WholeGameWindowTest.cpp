@@ -11,14 +11,6 @@
 
 namespace {
 
-bool Shell(const std::string& command) { return system(command.c_str()) == 0; }
-
-size_t Count(const std::string& text, const std::string& what) {
-    size_t n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
-
 class WholeGame {
 public:
     GameRun game;
@@ -38,21 +30,21 @@ public:
     }
     // A key tapped, held until the game has seen it go down and up.
     bool Tap(const std::string& key, const std::string& recorded) {
-        const size_t downs = Count(game.Read("session.txt"), " +" + recorded);
-        const size_t ups = Count(game.Read("session.txt"), " -" + recorded);
+        const size_t downs = Occurrences(game.Read("session.txt"), " +" + recorded);
+        const size_t ups = Occurrences(game.Read("session.txt"), " -" + recorded);
         if (!Shell("xdotool keydown " + key)) return false;
-        if (!GameRun::WaitFor([&] { return Count(game.Read("session.txt"), " +" + recorded) > downs; }, 30.0))
+        if (!GameRun::WaitFor([&] { return Occurrences(game.Read("session.txt"), " +" + recorded) > downs; }, 30.0))
             return false;
         if (!Shell("xdotool keyup " + key)) return false;
-        return GameRun::WaitFor([&] { return Count(game.Read("session.txt"), " -" + recorded) > ups; }, 30.0) &&
+        return GameRun::WaitFor([&] { return Occurrences(game.Read("session.txt"), " -" + recorded) > ups; }, 30.0) &&
                Play(0.2);
     }
     // F12, then the renderer's log line for the saved picture.
     bool Screenshot() {
-        const size_t before = Count(game.Read("logs/log.txt"), "Captura guardada en ");
+        const size_t before = Occurrences(game.Read("logs/log.txt"), "Captura guardada en ");
         if (!Tap("F12", "F12")) return false;
         return GameRun::WaitFor(
-            [&] { return Count(game.Read("logs/log.txt"), "Captura guardada en ") > before; }, 30.0);
+            [&] { return Occurrences(game.Read("logs/log.txt"), "Captura guardada en ") > before; }, 30.0);
     }
 };
 

@@ -7,14 +7,6 @@
 
 namespace {
 
-bool Shell(const std::string& command) { return system(command.c_str()) == 0; }
-
-size_t Count(const std::string& text, const std::string& what) {
-    size_t n = 0;
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-    return n;
-}
-
 bool WindowShown() { return Shell("xdotool search --name 'OGL' >/dev/null 2>&1"); }
 
 TEST(KeyboardGame, LiveKeysReachTheKeyboardAndTheSessionReplays) {
@@ -40,13 +32,17 @@ TEST(KeyboardGame, LiveKeysReachTheKeyboardAndTheSessionReplays) {
         }, 30.0);
     };
     // Escape skips the intro; OPCIONES > ROUNDS PARA GANAR > AUMENTAR: 2 -> 3.
-    for (const char* key : {"Escape", "Down", "Return", "Down", "Return", "Return"}) {
-        const std::string name = key == std::string("Return") ? "RETURN" : key == std::string("Down") ? "DOWN" : "ESCAPE";
-        const size_t ups = Count(live.Read("session.txt"), " -" + name);
-        ASSERT_TRUE(Shell(std::string("xdotool keydown ") + key));
-        ASSERT_TRUE(GameRun::WaitFor([&] { return Count(live.Read("session.txt"), " +" + name) > ups; }, 30.0));
-        ASSERT_TRUE(Shell(std::string("xdotool keyup ") + key));
-        ASSERT_TRUE(GameRun::WaitFor([&] { return Count(live.Read("session.txt"), " -" + name) > ups; }, 30.0));
+    const std::pair<std::string, std::string> keys[] = {  // xdotool's name, the session's
+        {"Escape", "ESCAPE"}, {"Down", "DOWN"}, {"Return", "RETURN"},
+        {"Down", "DOWN"},     {"Return", "RETURN"}, {"Return", "RETURN"}};
+    for (const auto& k : keys) {
+        const std::string& key = k.first;
+        const std::string& name = k.second;
+        const size_t ups = Occurrences(live.Read("session.txt"), " -" + name);
+        ASSERT_TRUE(Shell("xdotool keydown " + key));
+        ASSERT_TRUE(GameRun::WaitFor([&] { return Occurrences(live.Read("session.txt"), " +" + name) > ups; }, 30.0));
+        ASSERT_TRUE(Shell("xdotool keyup " + key));
+        ASSERT_TRUE(GameRun::WaitFor([&] { return Occurrences(live.Read("session.txt"), " -" + name) > ups; }, 30.0));
     }
     ASSERT_TRUE(press("keydown w keydown Right", {" +W", " +RIGHT"}));
     ASSERT_TRUE(press("keyup w keyup Right", {" -W", " -RIGHT"}));
