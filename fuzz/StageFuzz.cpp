@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -46,8 +47,15 @@ void WritePicture(const uint8_t* data, size_t size) {
         if (w > 0 && h > 0 && w * h <= kMaxPaddedPixels) {
             size_t want = 54 + static_cast<size_t>(w * h * 3);
             size_t given = size - 54;
-            for (size_t i = 0; bytes.size() < want; ++i)
-                bytes += given ? static_cast<char>(data[54 + i % given]) : static_cast<char>(i);
+            if (given == 0) {
+                for (size_t i = 0; bytes.size() < want; ++i) bytes += static_cast<char>(i);
+            } else {
+                // The given pixels over and over, a whole copy at a time.
+                bytes.reserve(want);
+                while (bytes.size() < want)
+                    bytes.append(reinterpret_cast<const char*>(data) + 54,
+                                 std::min(given, want - bytes.size()));
+            }
         }
     }
     WriteFile("p.bmp", reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());

@@ -13,9 +13,7 @@ seconds=${1:-60}
 workers=${2:-1}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCORRALON_FUZZ=ON >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
-cmake --build "$build" --target creature_reader_fuzz creature_fuzz_seeds -j2
+"$root/fuzz/build.sh" creature_reader_fuzz creature_fuzz_seeds
 out="$build/fuzz"
 rm -rf "$out/seeds" "$out/corpus"
 mkdir -p "$out/seeds" "$out/corpus"

@@ -11,11 +11,9 @@ only=${2:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 targets="config_reader saved_files session character_list"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCORRALON_FUZZ=ON >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
 for t in $targets; do
     [ -z "$only" ] || [ "$only" = "$t" ] || continue
-    cmake --build "$build" --target "${t}_fuzz" -j2 >/dev/null
+    "$root/fuzz/build.sh" "${t}_fuzz"
 done
 export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
 status=0

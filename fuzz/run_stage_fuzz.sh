@@ -8,12 +8,14 @@ set -e
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCORRALON_FUZZ=ON >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
-cmake --build "$build" --target stage_fuzz -j2
+"$root/fuzz/build.sh" stage_fuzz
 out="$build/fuzz"
-rm -rf "$out/stage_seeds" "$out/stage_corpus" "$out/stage_work"
-mkdir -p "$out/stage_seeds" "$out/stage_corpus" "$out/stage_work"
+# The target writes its inputs as files: in memory when /dev/shm is there
+# (twice the executions of a disk folder).
+work=$(mktemp -d /dev/shm/corralon_stage_fuzz.XXXXXX 2>/dev/null) || work="$out/stage_work"
+trap 'rm -rf "$work"' EXIT
+rm -rf "$out/stage_seeds" "$out/stage_corpus"
+mkdir -p "$out/stage_seeds" "$out/stage_corpus" "$work"
 python3 - "$out/stage_seeds" "$root/data/stages/granja/granja.txt" <<'PY'
 import struct, sys
 seeds, farm = sys.argv[1], sys.argv[2]
@@ -37,8 +39,8 @@ items = {
 for name, data in items.items():
     open(f"{seeds}/{name}", "wb").write(data)
 PY
-# The target works inside stage_work, so the folders are named in full.
+# The target works inside its own folder, so the folders are named in full.
 cd "$out"
-STAGE_FUZZ_DIR="$out/stage_work" ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+STAGE_FUZZ_DIR="$work" ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ./stage_fuzz -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 "$out/stage_corpus" "$out/stage_seeds"

@@ -2,8 +2,10 @@
 # Builds the unit tests once more with AddressSanitizer and
 # UndefinedBehaviorSanitizer (build-asan/) and runs them, together with the
 # behaviour, sound and viewer tests and the sanitized plug-ins and programs
-# they load or start.
+# they load or start. "build" only builds, "run" only runs (test.sh runs the
+# soak beside them).
 set -euo pipefail
+step=${1:-all}
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$top/build-asan"
 tests=(config_tests app_tests platform_tests creature_test particles_test random_test
@@ -15,22 +17,33 @@ tests=(config_tests app_tests platform_tests creature_test particles_test random
 needed=(renderer_headless renderer_gl sound_fmod Rana mosca flor viewer Corralon game_data
         creature_test_behaviour)
 
-cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCORRALON_SANITIZE=ON >/dev/null
-# The generator runs during the build; its libraries keep some memory for
-# the life of the process, which is no concern of these tests.
-ASAN_OPTIONS=detect_leaks=0 cmake --build "$build" -j "$(nproc)" --target "${tests[@]}" "${needed[@]}"
+if [ "$step" != run ]; then
+  cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCORRALON_SANITIZE=ON >/dev/null
+  # The generator runs during the build; its libraries keep some memory for
+  # the life of the process, which is no concern of these tests.
+  ASAN_OPTIONS=detect_leaks=0 cmake --build "$build" -j "$(nproc)" --target "${tests[@]}" "${needed[@]}"
+fi
+[ "$step" != build ] || exit 0
 
 export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The renderer plug-ins' objects live for the whole process by design.
 export LSAN_OPTIONS=suppressions="$top/scripts/lsan.supp"
-failed=0
-for t in "${tests[@]}"; do
-  options="$ASAN_OPTIONS"
+# As many tests at a time as there are cores, each into its own log, shown
+# when it fails.
+run_one() {
+  local t=$1 options=$ASAN_OPTIONS log="$build/tests/$1.sanitized.log"
   # Mesa's drivers keep a few KB to the end of the process.
   case "$t" in viewer_test) options="$options:detect_leaks=0" ;; esac
-  echo "== $t (ASan+UBSan)"
-  (cd "$build/tests" && ASAN_OPTIONS="$options" "./$t" --gtest_brief=1) || failed=1
-done
-exit $failed
+  if (cd "$build/tests" && ASAN_OPTIONS="$options" "./$t" --gtest_brief=1) >"$log" 2>&1; then
+    echo "== $t (ASan+UBSan): passed"
+  else
+    echo "== $t (ASan+UBSan): FAILED"
+    cat "$log"
+    return 1
+  fi
+}
+export -f run_one
+export build
+printf '%s\n' "${tests[@]}" | xargs -P "$(nproc)" -I{} bash -c 'run_one "$1"' _ {}

@@ -18,8 +18,10 @@ TEST(SoundGame, IntroMusicLoopsFromStartUp) {
     game.Write("cfg/musicacfg.txt", "[musica]\nintro = sonido\\intro.wav\nmenu = sonido\\intro.wav\n");
     if (system(("mkdir -p '" + game.Path("sonido") + "'").c_str()) != 0) FAIL();
     ASSERT_EQ(WriteTestTune(game.Path("").c_str(), "sonido\\intro.wav"), 1);
+    // The driver keeps real time here: paced faster, it fills the disk with
+    // silence while a loaded machine is still starting the game.
     std::string capture = game.Path("out.raw");
-    game.Start({}, {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=disk", "SDL_DISKAUDIODELAY=1",
+    game.Start({}, {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=disk",
                     "SDL_DISKAUDIOFILE=" + capture});
     // Measured from the music's first loud sample: a loaded machine may take
     // a while to start the game, and the driver writes silence meanwhile.
@@ -32,7 +34,7 @@ TEST(SoundGame, IntroMusicLoopsFromStartUp) {
     ASSERT_TRUE(GameRun::WaitFor([&] {
         std::vector<int16_t> s = ReadCapture(capture);
         return s.size() > firstLoud(s) + 3 * tuneSamples;
-    }, 30.0)) << game.Read("logs/log.txt");
+    }, 60.0)) << game.Read("logs/log.txt");
     game.Signal(SIGTERM);
     ASSERT_EQ(game.Wait(30.0), 0);
 
