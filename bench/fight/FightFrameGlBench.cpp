@@ -18,6 +18,7 @@
 
 #include "base/Library.h"
 #include "base/Plugin.h"
+#include "bench/BareGlWindow.h"
 #include "bench/fight/LiveParticles.h"
 #include "bench/fight/RecordedFrame.h"
 #include "fight/Fight.h"
@@ -52,8 +53,7 @@ struct KrellinSide {
 
 // The minimal program: its own window, context, one shader, one buffer.
 struct MinimalSide {
-    SDL_Window* window = nullptr;
-    SDL_GLContext context = nullptr;
+    BareGlWindow bare;
     GLuint program = 0, vertexArray = 0, buffer = 0, white = 0;
     GLint alphaCut = -1, premultiply = -1;
     std::map<TextureHandle, GLuint> textures;
@@ -169,17 +169,7 @@ GLuint Upload(const unsigned char* pixels, int width, int height, int bytesPerPi
 }
 
 bool StartMinimal(MinimalSide& m, const KrellinSide& k) {
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
-    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
-    m.window = SDL_CreateWindow("minimal", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth,
-                                kHeight, SDL_WINDOW_OPENGL);
-    m.context = m.window ? SDL_GL_CreateContext(m.window) : nullptr;
-    if (!m.context) return m.error = "no GL context", false;
-    SDL_GL_SetSwapInterval(0);
+    if (!m.bare.Open("minimal", kWidth, kHeight)) return m.error = "no GL context", false;
 
     m.program = Gl<PFNGLCREATEPROGRAMPROC>("glCreateProgram")();
     Gl<PFNGLATTACHSHADERPROC>("glAttachShader")(m.program, Compile(GL_VERTEX_SHADER, kVertexSource));
@@ -247,7 +237,7 @@ void BM_FightFrameMinimalGl(benchmark::State& state) {
     const KrellinSide& k = krellinSide;
     if (!k.error.empty()) return state.SkipWithError(k.error.c_str());
     if (!m.error.empty()) return state.SkipWithError(m.error.c_str());
-    SDL_GL_MakeCurrent(m.window, m.context);
+    SDL_GL_MakeCurrent(m.bare.window, m.bare.context);
     auto clear = Gl<PFNGLCLEARPROC>("glClear");
     auto bufferSubData = Gl<PFNGLBUFFERSUBDATAPROC>("glBufferSubData");
     auto bind = Gl<PFNGLBINDTEXTUREPROC>("glBindTexture");
@@ -287,7 +277,7 @@ void BM_FightFrameMinimalGl(benchmark::State& state) {
             draw(GL_TRIANGLES, run.first, run.count);
             previous = &run;
         }
-        SDL_GL_SwapWindow(m.window);
+        SDL_GL_SwapWindow(m.bare.window);
         finish();
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

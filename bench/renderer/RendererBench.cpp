@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "base/Plugin.h"
+#include "bench/BareGlWindow.h"
 #include "support/rendercheck/CheckScene.h"
 
 namespace {
@@ -92,32 +93,25 @@ void BM_ClearAndPresentBare(benchmark::State& state) {
         state.SkipWithError(SDL_GetError());
         return;
     }
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_Window* window = SDL_CreateWindow("bare", SDL_WINDOWPOS_CENTERED,
-                                          SDL_WINDOWPOS_CENTERED, 800, 600, SDL_WINDOW_OPENGL);
-    SDL_GLContext context = window ? SDL_GL_CreateContext(window) : nullptr;
+    BareGlWindow bare;
+    bool opened = bare.Open("bare", 800, 600);
     auto clearColor =
         reinterpret_cast<PFNGLCLEARCOLORPROC>(SDL_GL_GetProcAddress("glClearColor"));
     auto clear = reinterpret_cast<PFNGLCLEARPROC>(SDL_GL_GetProcAddress("glClear"));
     PFNGLFINISHPROC finish = LoadFinish();
-    if (!context || !clearColor || !clear || !finish) {
+    if (!opened || !clearColor || !clear || !finish) {
         state.SkipWithError("no GL context");
     } else {
-        SDL_GL_SetSwapInterval(0);
         clearColor(0.0f, 0.0f, 0.0f, 0.0f);
         for (auto _ : state) {
             clear(GL_COLOR_BUFFER_BIT);
-            SDL_GL_SwapWindow(window);
+            SDL_GL_SwapWindow(bare.window);
             finish();
         }
         state.counters["fps"] = benchmark::Counter(static_cast<double>(state.iterations()),
                                                    benchmark::Counter::kIsRate);
     }
-    if (context) SDL_GL_DeleteContext(context);
-    if (window) SDL_DestroyWindow(window);
+    bare.Close();
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 BENCHMARK(BM_ClearAndPresentBare)->UseRealTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);

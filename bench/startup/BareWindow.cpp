@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/BareGlWindow.h"
+
 namespace {
 
 constexpr int kWidth = 800;  // the window cfg/krellin.txt gives the game
@@ -34,30 +36,19 @@ int main(int, char**) {
         fprintf(stderr, "bench_startup_bare: %s\n", SDL_GetError());
         return 1;
     }
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
-    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
-    SDL_Window* window =
-        SDL_CreateWindow("Brocanto OGL", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth,
-                         kHeight, SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE);
-    SDL_GLContext context = window ? SDL_GL_CreateContext(window) : nullptr;
-    if (!context) {
+    BareGlWindow bare;
+    if (!bare.Open("Brocanto OGL", kWidth, kHeight, SDL_WINDOW_RESIZABLE)) {
         fprintf(stderr, "bench_startup_bare: %s\n", SDL_GetError());
         return 1;
     }
-    SDL_GL_SetSwapInterval(0);
     auto clearColor = reinterpret_cast<void (*)(float, float, float, float)>(
         SDL_GL_GetProcAddress("glClearColor"));
     auto clear = reinterpret_cast<void (*)(unsigned)>(SDL_GL_GetProcAddress("glClear"));
     clearColor(0.0f, 0.0f, 0.0f, 1.0f);
     clear(kColorBufferBit);
-    SDL_GL_SwapWindow(window);
+    SDL_GL_SwapWindow(bare.window);
     Stamp();
-    SDL_GL_DeleteContext(context);
-    SDL_DestroyWindow(window);
+    bare.Close();
     SDL_Quit();
     return 0;
 }
