@@ -4,8 +4,13 @@
 # UndefinedBehaviorSanitizer, starting from a few hand-made stages. Exit
 # status non-zero when the fuzzer finds something; the crashing input is
 # left in build-fuzz/fuzz/.
+# CORRALON_FUZZ_RUNS=N runs N executions instead of SECONDS (the long runs;
+# a unit may then take 60 s before it counts as a hang, as a long run shares
+# the machine).
 set -e
 seconds=${1:-60}
+budget="-max_total_time=$seconds -timeout=10"
+[ -z "${CORRALON_FUZZ_RUNS:-}" ] || budget="-runs=$CORRALON_FUZZ_RUNS -timeout=60"
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 "$root/fuzz/build.sh" stage_fuzz
@@ -42,5 +47,5 @@ PY
 # The target works inside its own folder, so the folders are named in full.
 cd "$out"
 STAGE_FUZZ_DIR="$work" ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ./stage_fuzz -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+    ./stage_fuzz $budget -max_len=65536 -rss_limit_mb=2048 \
     -print_final_stats=1 "$out/stage_corpus" "$out/stage_seeds"
