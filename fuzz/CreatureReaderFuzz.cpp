@@ -16,8 +16,11 @@ namespace {
 
 const std::string& InputPath() {
     // Memory-backed when the machine has it: the file is rewritten per input.
+    // Removed at exit: /dev/shm is memory.
     static const std::string path = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
                                     "/creature_fuzz_" + std::to_string(getpid()) + ".qvl";
+    static const bool removedAtExit = atexit([] { unlink(InputPath().c_str()); }) == 0;
+    (void)removedAtExit;
     return path;
 }
 

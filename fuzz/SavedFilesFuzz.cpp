@@ -15,6 +15,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    ClearFuzzLog();
     WriteFuzzFile("cfg/config.cfg", data, size);
     WriteFuzzFile("cfg/tecladoDI.cfg", data, size);
 

@@ -10,6 +10,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    ClearFuzzLog();
     WriteFuzzFile("session.txt", data, size);
     if (!InputSessionBegin(nullptr, "session.txt")) abort();
     uint8_t keys[256];
