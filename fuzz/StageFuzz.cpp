@@ -6,11 +6,8 @@
 // tiling does, and sixteen made every execution twice as slow), so small
 // inputs reach the tiling and not only the refusals. Leaked or doubly
 // released textures abort like a crash.
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -118,13 +115,10 @@ void ExerciseList() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // A working folder of its own (the run script names one): the inputs'
-    // relative paths land there and nothing is logged (no logs folder).
-    const char* folder = getenv("STAGE_FUZZ_DIR");
-    char pattern[] = "/tmp/stage_fuzz_XXXXXX";
-    if (!folder) folder = mkdtemp(pattern);
-    if (!folder || chdir(folder) != 0) abort();
-    if (mkdir("fondos", 0755) != 0 && errno != EEXIST) abort();
+    // The inputs' relative paths land in a working folder of its own;
+    // nothing is logged (no logs folder).
+    static const char* const folders[] = {"fondos"};
+    EnterFuzzFolder(folders, 1);
     return 0;
 }
 

@@ -8,13 +8,10 @@
 # Memory limits make an allocation bomb a finding. A file may decode 128 MB
 # of pixels and one texture is at most 64 MB; with the quarantine cut to
 # 64 MB a sound input stays well below 1 GB.
-# CORRALON_FUZZ_RUNS=N runs N executions instead of SECONDS (the long runs;
-# a unit may then take 60 s before it counts as a hang, as a long run shares
-# the machine).
+# CORRALON_FUZZ_RUNS=N runs N executions instead of SECONDS (budget.sh).
 set -e
 seconds=${1:-60}
-budget="-max_total_time=$seconds -timeout=10"
-[ -z "${CORRALON_FUZZ_RUNS:-}" ] || budget="-runs=$CORRALON_FUZZ_RUNS -timeout=60"
+. "$(dirname "$0")/budget.sh"
 workers=${2:-1}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"

@@ -5,13 +5,10 @@
 # UndefinedBehaviorSanitizer, from the seeds in fuzz/seeds. A second argument
 # names one target. Prints the executions of each; exit status non-zero when
 # one finds something (the input is left in build-fuzz/fuzz/<target>/).
-# CORRALON_FUZZ_RUNS=N runs N executions instead of SECONDS (the long runs;
-# a unit may then take 60 s before it counts as a hang, as a long run shares
-# the machine).
+# CORRALON_FUZZ_RUNS=N runs N executions instead of SECONDS (budget.sh).
 set -e
 seconds=${1:-10}
-budget="-max_total_time=$seconds -timeout=10"
-[ -z "${CORRALON_FUZZ_RUNS:-}" ] || budget="-runs=$CORRALON_FUZZ_RUNS -timeout=60"
+. "$(dirname "$0")/budget.sh"
 only=${2:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"

@@ -4,23 +4,16 @@
 # UndefinedBehaviorSanitizer, starting from a few hand-made stages. Exit
 # status non-zero when the fuzzer finds something; the crashing input is
 # left in build-fuzz/fuzz/.
-# CORRALON_FUZZ_RUNS=N runs N executions instead of SECONDS (the long runs;
-# a unit may then take 60 s before it counts as a hang, as a long run shares
-# the machine).
+# CORRALON_FUZZ_RUNS=N runs N executions instead of SECONDS (budget.sh).
 set -e
 seconds=${1:-60}
-budget="-max_total_time=$seconds -timeout=10"
-[ -z "${CORRALON_FUZZ_RUNS:-}" ] || budget="-runs=$CORRALON_FUZZ_RUNS -timeout=60"
+. "$(dirname "$0")/budget.sh"
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 "$root/fuzz/build.sh" stage_fuzz
 out="$build/fuzz"
-# The target writes its inputs as files: in memory when /dev/shm is there
-# (twice the executions of a disk folder).
-work=$(mktemp -d /dev/shm/corralon_stage_fuzz.XXXXXX 2>/dev/null) || work="$out/stage_work"
-trap 'rm -rf "$work"' EXIT
 rm -rf "$out/stage_seeds" "$out/stage_corpus"
-mkdir -p "$out/stage_seeds" "$out/stage_corpus" "$work"
+mkdir -p "$out/stage_seeds" "$out/stage_corpus"
 python3 - "$out/stage_seeds" "$root/data/stages/granja/granja.txt" <<'PY'
 import struct, sys
 seeds, farm = sys.argv[1], sys.argv[2]
@@ -46,6 +39,6 @@ for name, data in items.items():
 PY
 # The target works inside its own folder, so the folders are named in full.
 cd "$out"
-STAGE_FUZZ_DIR="$work" ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ./stage_fuzz $budget -max_len=65536 -rss_limit_mb=2048 \
     -print_final_stats=1 "$out/stage_corpus" "$out/stage_seeds"
