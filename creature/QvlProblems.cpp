@@ -5,6 +5,12 @@
 
 #include "base/Log.h"
 
+QvlProblems::~QvlProblems() {
+    if (count_ > kQvlLoggedProblems)
+        LogPrintf("     Bicho: Carga de datos, %d problemas mas sin anotar\n",
+                  count_ - kQvlLoggedProblems);
+}
+
 void QvlProblems::Report(const char* format, ...) {
     char text[512];
     va_list args;
@@ -12,6 +18,6 @@ void QvlProblems::Report(const char* format, ...) {
     vsnprintf(text, sizeof text, format, args);
     va_end(args);
     ++count_;
-    LogPrintf("%s", text);
+    if (count_ <= kQvlLoggedProblems) LogPrintf("%s", text);
     if (observer_) observer_->Problem(text);
 }

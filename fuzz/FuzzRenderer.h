@@ -1,7 +1,9 @@
 #pragma once
-// A renderer that only keeps textures, for the fuzz target and its seed
-// generator: every pixel handed over is read, so a short buffer shows up
-// under AddressSanitizer, and leaked or doubly released handles are counted.
+// A renderer that only keeps textures, for the fuzz targets and the seed
+// generator: the whole range of pixels handed over is checked against
+// AddressSanitizer's shadow, so a short buffer shows up, and leaked or
+// doubly released handles are counted. The pixels themselves are kept only
+// for callers that read them back (a creature being saved).
 #include <map>
 #include <string>
 #include <vector>
@@ -10,6 +12,7 @@
 
 class FuzzRenderer : public NullRenderer {
 public:
+    explicit FuzzRenderer(bool keepPixels = true) : keepPixels_(keepPixels) {}
     void DrawImage(float x, float y, float w, float h, TextureHandle texture, float, float, float,
                    float a) override;
     TextureHandle CreateTexture(const unsigned char* pixels, int width, int height,
@@ -31,6 +34,7 @@ private:
         std::vector<unsigned char> pixels;
     };
     std::map<TextureHandle, Texture> textures_;
+    bool keepPixels_;
     TextureHandle next_ = 1;
     int badReleases_ = 0;
     unsigned checksum_ = 0;

@@ -2,6 +2,7 @@
 // leaves a creature that can be drawn and released.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include <cstring>
@@ -484,6 +485,21 @@ TEST(CreatureFileHardening, EveryCutStringIsReported) {
         EXPECT_NE(0, l->currentFrame->texture);
         FreeCreature(l);
     }
+}
+
+TEST(CreatureFileHardening, AFloodOfProblemsIsLoggedWithACountOfTheRest) {
+    Problems seen;
+    mkdir("logs", 0755);
+    NewLogText();
+    {
+        QvlProblems problems(&seen);
+        for (int i = 0; i < kQvlLoggedProblems + 5; ++i) problems.Report("fallo %d\n", i);
+    }
+    std::string log = NewLogText();
+    EXPECT_EQ(kQvlLoggedProblems + 5u, seen.lines.size());
+    EXPECT_NE(std::string::npos, log.find("fallo " + std::to_string(kQvlLoggedProblems - 1)));
+    EXPECT_EQ(std::string::npos, log.find("fallo " + std::to_string(kQvlLoggedProblems) + "\n"));
+    EXPECT_NE(std::string::npos, log.find("Carga de datos, 5 problemas mas sin anotar\n"));
 }
 
 TEST(CreatureFileHardening, ACutAmongTheTexturesIsLoggedOnce) {
