@@ -72,12 +72,17 @@ int Fondo::LoadImage(const char* path, int* columns, int* rows, TextureHandle** 
     TextureHandle* made = new TextureHandle[static_cast<size_t>(cols) * rws]();
     std::vector<unsigned char> line(kTileSide * 3);
     std::vector<unsigned char> tile(kTileSide * kTileSide * 3);
+    // Where the last line read ended: the lines of a picture one tile wide
+    // follow each other, and seeking anyway costs two system calls a line.
+    long at = -1;
     for (int c = 0; c < cols; ++c) {
         for (int r = 0; r < rws; ++r) {  // r counts tile rows from the bottom, as stored
             for (int y = 0; y < kTileSide; ++y) {
                 int64_t pixel = static_cast<int64_t>(r * kTileSide + y) * width + c * kTileSide;
-                bool read = fseek(file, static_cast<long>(kPixelOffset + pixel * 3), SEEK_SET) == 0 &&
+                const long want = static_cast<long>(kPixelOffset + pixel * 3);
+                bool read = (want == at || fseek(file, want, SEEK_SET) == 0) &&
                             fread(line.data(), 1, line.size(), file) == line.size();
+                at = want + static_cast<long>(line.size());
                 if (!read) {
                     // The file shrank under us: give back what was made.
                     for (int i = 0; i < cols * rws; ++i)
