@@ -40,15 +40,17 @@ void WritePicture(const uint8_t* data, size_t size) {
         int64_t w = Le32(data + 18), h = Le32(data + 22);
         if (w > 0 && h > 0 && w * h <= kMaxPaddedPixels) {
             size_t want = 54 + static_cast<size_t>(w * h * 3);
-            size_t given = size - 54;
-            if (given == 0) {
-                for (size_t i = 0; bytes.size() < want; ++i) bytes += static_cast<char>(i);
-            } else {
-                // The given pixels over and over, a whole copy at a time.
-                while (bytes.size() < want)
-                    bytes.append(reinterpret_cast<const char*>(data) + 54,
-                                 std::min(given, want - bytes.size()));
-            }
+            // The given pixels over and over, a whole copy at a time; none
+            // given, a ramp of byte values.
+            static const std::string ramp = [] {
+                std::string r(256, '\0');
+                for (int i = 0; i < 256; ++i) r[i] = static_cast<char>(i);
+                return r;
+            }();
+            const char* pixels = size > 54 ? reinterpret_cast<const char*>(data) + 54 : ramp.data();
+            size_t given = size > 54 ? size - 54 : ramp.size();
+            while (bytes.size() < want)
+                bytes.append(pixels, std::min(given, want - bytes.size()));
         }
     }
     WriteFuzzFile("p.bmp", reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
