@@ -15,7 +15,7 @@ namespace {
 
 // Each test process works in a folder of its own, so tests run in parallel
 // never write the same creature file; the test behaviour library sits
-// beside the files as the game expects.
+// beside the files as the game expects, and the log has its folder.
 class PrivateFolder : public ::testing::Environment {
 public:
     void SetUp() override {
@@ -23,7 +23,7 @@ public:
         if (!mkdtemp(pattern)) return;
         folder_ = pattern;
         if (symlink(CORRALON_TEST_BIN_DIR "/prueba.so", (folder_ + "/prueba.so").c_str()) != 0 ||
-            chdir(folder_.c_str()) != 0)
+            chdir(folder_.c_str()) != 0 || mkdir("logs", 0755) != 0)
             ADD_FAILURE() << "cannot prepare " << folder_;
     }
     void TearDown() override {
@@ -49,7 +49,6 @@ struct Headless {
 Headless& Load() {
     static Headless headless = [] {
         Headless h;
-        mkdir("logs", 0755);
         auto plugin = LoadPlugin<Renderer>(CORRALON_GAME_DIR "/Headless.dll", "CreateRendererInstance");
         if (!plugin.object) return h;
         h.callLog = reinterpret_cast<const char* (*)()>(PlatformGetSymbol(plugin.library, "HeadlessCallLog"));
