@@ -11,7 +11,9 @@
 
 namespace {
 
-const long kPixelOffset = 54;
+// The classic header's size; newer headers (124 bytes from image editors)
+// put the pixels further on, as the file header's offset field says.
+const long kHeaderBytes = 54;
 
 uint32_t Le32(const unsigned char* p) {
     return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
@@ -43,9 +45,9 @@ int Fondo::LoadImage(const char* path, int* columns, int* rows, TextureHandle** 
     if (!file)
         return Refuse(nullptr, "     Fondo: No se puede abrir la imagen de fondo:  %s\n",
                       path ? path : "");
-    unsigned char header[kPixelOffset];
+    unsigned char header[kHeaderBytes];
     long size = FileSize(file);
-    if (size < kPixelOffset || fread(header, 1, sizeof header, file) != sizeof header)
+    if (size < kHeaderBytes || fread(header, 1, sizeof header, file) != sizeof header)
         return Refuse(file, kCut, path);
     // Bits per pixel read together with the low half of the compression
     // field: a 24-bit picture with a compression code still fails here.
@@ -64,8 +66,12 @@ int Fondo::LoadImage(const char* path, int* columns, int* rows, TextureHandle** 
         return Refuse(file,
                       "     Fondo: La imagen de fondo debe medir de 256 a 16384 pixeles de lado:  %s\n",
                       path);
+    // Pixels start where the file header says; an offset inside the header
+    // or past the end is a damaged file, not a picture.
+    const int64_t pixelOffset = Le32(header + 10);
+    if (pixelOffset < kHeaderBytes || pixelOffset > size) return Refuse(file, kCut, path);
     int64_t pixelBytes = static_cast<int64_t>(width) * height * 3;
-    if (size - kPixelOffset < pixelBytes) return Refuse(file, kCut, path);
+    if (size - pixelOffset < pixelBytes) return Refuse(file, kCut, path);
 
     const int cols = width / kTileSide;
     const int rws = height / kTileSide;
@@ -77,9 +83,11 @@ int Fondo::LoadImage(const char* path, int* columns, int* rows, TextureHandle** 
     long at = -1;
     for (int c = 0; c < cols; ++c) {
         for (int r = 0; r < rws; ++r) {  // r counts tile rows from the bottom, as stored
+            // Stored lines run bottom-up; a texture takes its rows from the
+            // top, so the band's lowest line is the tile's last row.
             for (int y = 0; y < kTileSide; ++y) {
                 int64_t pixel = static_cast<int64_t>(r * kTileSide + y) * width + c * kTileSide;
-                const long want = static_cast<long>(kPixelOffset + pixel * 3);
+                const long want = static_cast<long>(pixelOffset + pixel * 3);
                 bool read = (want == at || fseek(file, want, SEEK_SET) == 0) &&
                             fread(line.data(), 1, line.size(), file) == line.size();
                 at = want + static_cast<long>(line.size());
@@ -90,7 +98,7 @@ int Fondo::LoadImage(const char* path, int* columns, int* rows, TextureHandle** 
                     delete[] made;
                     return Refuse(file, kCut, path);
                 }
-                unsigned char* out = tile.data() + y * kTileSide * 3;
+                unsigned char* out = tile.data() + (kTileSide - 1 - y) * kTileSide * 3;
                 for (int x = 0; x < kTileSide; ++x) {
                     out[x * 3 + 0] = line[x * 3 + 2];
                     out[x * 3 + 1] = line[x * 3 + 1];

@@ -32,6 +32,9 @@ const Refusal kRefusals[] = {
     {"negative height", {256, -256, 24, 0, 0}, kSides},
     {"zero height", {256, 0, 24, 0, 0}, kSides},
     {"zero width", {0, 256, 24, 0, 0}, kSides},
+    {"pixels past the end", {256, 256, 24, 0, 0, 1u << 31}, kCut},
+    {"pixels inside the header", {256, 256, 24, 0, 0, 20}, kCut},
+    {"editor header one byte short", {256, 256, 24, 0, 1, 138}, kCut},
 };
 
 TEST_F(StageTest, RefusedPicturesLogTheirLineAndLeaveNoTiles) {
@@ -59,22 +62,24 @@ TEST_F(StageTest, RefusedPicturesLogTheirLineAndLeaveNoTiles) {
 
 struct Tiling {
     int width, height, columns, rows;
+    uint32_t pixelOffset;
     // Stored tile (column, row from the bottom) of each tile index, and the
     // creation order: columns outside, stored rows inside.
     std::vector<std::pair<int, int>> source;
     std::vector<int> createdIndex;
 };
 
-TEST_F(StageTest, TilesCutTopRowFirstWithBytesTurnedToRgb) {
+TEST_F(StageTest, TilesCutTopRowFirstTopLineFirstWithBytesTurnedToRgb) {
     const Tiling cases[] = {
-        {512, 256, 2, 1, {{0, 0}, {1, 0}}, {0, 1}},
-        {256, 512, 1, 2, {{0, 1}, {0, 0}}, {1, 0}},
-        {512, 512, 2, 2, {{0, 1}, {1, 1}, {0, 0}, {1, 0}}, {2, 0, 3, 1}},
+        {512, 256, 2, 1, 54, {{0, 0}, {1, 0}}, {0, 1}},
+        {256, 512, 1, 2, 54, {{0, 1}, {0, 0}}, {1, 0}},
+        {512, 512, 2, 2, 54, {{0, 1}, {1, 1}, {0, 0}, {1, 0}}, {2, 0, 3, 1}},
+        {512, 256, 2, 1, 138, {{0, 0}, {1, 0}}, {0, 1}},
     };
     stage.renderer = &renderer;
     for (const Tiling& t : cases) {
         SCOPED_TRACE(std::to_string(t.width) + "x" + std::to_string(t.height));
-        TestFolder::Write("p.bmp", MakeBmp({t.width, t.height, 24, 0, 0}));
+        TestFolder::Write("p.bmp", MakeBmp({t.width, t.height, 24, 0, 0, t.pixelOffset}));
         renderer.created.clear();
         int columns, rows;
         TextureHandle* tiles;
@@ -87,8 +92,9 @@ TEST_F(StageTest, TilesCutTopRowFirstWithBytesTurnedToRgb) {
             const std::vector<unsigned char>& px = renderer.live.at(tiles[i]);
             ASSERT_EQ(px.size(), 256u * 256u * 3u);
             int sx = t.source[i].first * 256, sy = t.source[i].second * 256;
+            // Tile rows run top-down: its first row is the band's top line.
             for (int k : {0, 255, 256 * 5 + 7, 65535}) {
-                int x = sx + k % 256, y = sy + k / 256;
+                int x = sx + k % 256, y = sy + 255 - k / 256;
                 EXPECT_EQ(px[k * 3 + 0], StoredRed(x, y)) << k;
                 EXPECT_EQ(px[k * 3 + 1], StoredGreen(x, y)) << k;
                 EXPECT_EQ(px[k * 3 + 2], StoredBlue(x, y)) << k;

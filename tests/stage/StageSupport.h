@@ -79,6 +79,7 @@ struct BmpShape {
     uint32_t bpp = 24;
     uint32_t compression = 0;
     long cut = 0;  // bytes missing at the end
+    uint32_t pixelOffset = 54;  // 138 for an editor's 124-byte header
 };
 
 inline std::string MakeBmp(const BmpShape& s) {
@@ -88,12 +89,13 @@ inline std::string MakeBmp(const BmpShape& s) {
     };
     b[0] = 'B';
     b[1] = 'M';
-    put(10, 54);
-    put(14, 40);
+    put(10, s.pixelOffset);
+    put(14, s.pixelOffset >= 138 ? 124 : 40);
     put(18, static_cast<uint32_t>(s.width));
     put(22, static_cast<uint32_t>(s.height));
     put(26, 1 | s.bpp << 16);
     put(30, s.compression);
+    if (s.pixelOffset > 54 && s.pixelOffset < 4096) b.resize(s.pixelOffset, '\x5A');
     if (s.width > 0 && s.height > 0 && s.width <= 4096 && s.height <= 4096 && s.bpp == 24)
         for (int y = 0; y < s.height; ++y)
             for (int x = 0; x < s.width; ++x) {
