@@ -162,6 +162,7 @@ public:
         float versus = 5.0f;
         bool musicPending = true;
         bool burstPending = true;
+        bool listErrorLogged = false;  // once per entry, not per frame
     } selection;
     struct KeyScreen {
         float clock = 0.0f;

@@ -20,6 +20,8 @@ MenuItem* FirstOfLevel(MenuItem* item) {
 }
 
 void GoToCredits(MenuController& m, GameState* gameState) {
+    // The credits reuse the selection's picture slots.
+    m.ReleaseCharacters();
     m.LoadCredits();
     m.sound->PlayMusic(m.Settings()->musicCredits);
     *gameState = Credits;
@@ -96,8 +98,12 @@ int MenuController::Frame(StartFightFn startFight, GameState* gameState, float d
 
     ranThisFrame = 0;
     if (current->action) current->action(*this, startFight, gameState, dt);
-    // Leaving the selection forgets half-made choices.
-    if (!ranThisFrame) chosen1 = chosen2 = 0;
+    // Leaving the selection forgets half-made choices; entering it again
+    // may report a missing list again.
+    if (!ranThisFrame) {
+        chosen1 = chosen2 = 0;
+        selection.listErrorLogged = false;
+    }
 
     particles->DrawFront(0.0f, 0.0f, dt);
     particles->DrawBleeding(0.0f, 0.0f, dt);
@@ -155,7 +161,6 @@ int Demo(MenuController& m, StartFightFn startFight, GameState* state, float dt)
 }
 
 int Exit(MenuController& m, StartFightFn, GameState* state, float) {
-    m.ReleaseCharacters();
     GoToCredits(m, state);
     return 0;
 }

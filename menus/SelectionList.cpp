@@ -26,8 +26,11 @@ void MenuController::LoadCharacters() {
 
     ConfigFile list;
     if (list.Open(kListFile) != Ok || list.Load() != Ok) {
-        LogPrintf("     Menu: fichero de bichos erroneo\n");
+        // Read again every frame while the grid is empty; said once.
+        if (!selection.listErrorLogged) LogPrintf("     Menu: fichero de bichos erroneo\n");
+        selection.listErrorLogged = true;
     } else {
+        selection.listErrorLogged = false;
         list.First();
         do {
             if (!list.SectionIs("[Jugadores]")) continue;

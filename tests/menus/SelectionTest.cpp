@@ -249,12 +249,15 @@ TEST_F(SelectionTest, MissingAndBrokenFilesKeepTheirCellsWithAPlainFrame) {
         EXPECT_FALSE(c.op == "image" && c.texture == 0) << "a picture nobody made";
 }
 
-TEST_F(SelectionTest, AnUnreadableListIsLoggedEveryFrameAndATwentyNinthEntryOnce) {
+TEST_F(SelectionTest, AnUnreadableListIsLoggedOnceEachEntryAndATwentyNinthEntryOnce) {
     Run(kSelectionVersus);
     Run(kSelectionVersus);
     EXPECT_EQ(menu->count, 0);
     EXPECT_EQ(draw.Texts(), std::vector<std::string>{"SELECCION DE PERSONAJE"});
     EXPECT_EQ(draw.Handle("bmp\\loflipo.bmp"), 0u);
+    EXPECT_EQ(MenuLog(), std::vector<std::string>(1, "     Menu: fichero de bichos erroneo"));
+    Frame();  // a menu frame away from the selection, then back in
+    Run(kSelectionVersus);
     EXPECT_EQ(MenuLog(), std::vector<std::string>(2, "     Menu: fichero de bichos erroneo"));
 
     WriteCreature("a", "ALFA");
@@ -266,6 +269,23 @@ TEST_F(SelectionTest, AnUnreadableListIsLoggedEveryFrameAndATwentyNinthEntryOnce
     std::vector<std::string> log = MenuLog();
     ASSERT_EQ(log.size(), 3u);
     EXPECT_NE(log[2].find("Bichos/ultimo.qvl"), std::string::npos);
+}
+
+TEST_F(SelectionTest, BackFromTheSelectionToTheCreditsReleasesWhatItLoaded) {
+    WriteCreature("a", "ALFA");
+    WriteCreature("b", "BETA");
+    WriteList({"a", "b"});
+    TapSpecial(kSpecialEnter);  // JUGAR
+    Tap(0, kInputDown);         // 2 PLAYER (VS)
+    TapSpecial(kSpecialEnter);
+    Frame();
+    ASSERT_EQ(menu->count, 2);
+    ASSERT_FALSE(draw.live.empty());
+    for (int i = 0; i < 3; ++i) TapSpecial(kSpecialEscape);
+    ASSERT_EQ(state, Credits);
+    EXPECT_EQ(menu->count, 0);
+    EXPECT_TRUE(draw.live.empty()) << draw.live.size() << " creature textures kept";
+    EXPECT_TRUE(draw.Released("bmp\\loflipo.bmp"));
 }
 
 TEST_F(SelectionTest, CursorStepsNeverLeaveTheGrid) {
