@@ -51,7 +51,10 @@ Bicho* LoadFighter(const FightContext& c, Fondo* stage, const char* path, float 
 void LoadFight(FightController& fight) {
     // A fight still held (a start without an end) would leak its creatures.
     FreeFight(fight);
+    // Who moves first keeps alternating from one match to the next.
+    const int firstMover = fight.state.firstMover;
     fight.state = FightState();
+    fight.state.firstMover = firstMover;
     const FightContext& c = fight.context;
     const GameSettings& settings = *c.settings;
 

@@ -62,11 +62,13 @@ void Fondo::ReadStageFile(const char* path, char* music) {
     while (file.NextToken(&kind, &text, &value) == Ok) {
         if (kind == Section) {
             if (strcmp(text, "[fondo]") == 0) {
-                if (!geometry)
+                if (!geometry) {
                     geometry = new GeometriaFondo();
-                else
+                    target = Target::kGeometry;
+                } else {
+                    // The keys that follow go on into the section open before.
                     LogPrintf("     Fondo: Error de parseo. No se pueden definir varios fondos\n");
-                target = Target::kGeometry;
+                }
             } else if (strcmp(text, "[actor]") == 0) {
                 ++actorsSeen;
                 actor = AddActor();

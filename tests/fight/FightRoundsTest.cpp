@@ -1,6 +1,9 @@
 // Rounds of a fight: set-up, who gets a round, the round-end phases, the
 // bonus, pause and quitting, and the arcade ladder at the end of a match.
 #include "fight/RoundBonus.h"
+
+#include <algorithm>
+#include <climits>
 #include "sdk/InterfazAcciones.h"
 #include "tests/fight/FightSupport.h"
 
@@ -68,18 +71,21 @@ TEST_F(FightTest, TheStageComesFromPlayerTwosCharacter) {
 }
 
 TEST_F(FightTest, BothDownInOneFrameGiveOneRoundToTheOpponentOfTheFirstHandled) {
+    int carried = 0;  // a new match goes on from where the last one left off
     for (int framesBefore : {0, 1, 2, 3}) {
         SCOPED_TRACE(framesBefore);
         Load();
+        EXPECT_EQ(fight.state.firstMover, carried);
         for (int i = 0; i < framesBefore; ++i) Frame();
         const int first = fight.state.firstMover;
-        EXPECT_EQ(first, framesBefore % 2);
+        EXPECT_EQ(first, (carried + framesBefore) % 2);
         SetLives(0.0f, 0.0f);
         Frame();
         EXPECT_TRUE(fight.state.roundOver);
         EXPECT_EQ(F(1 - first).GetRoundsWon(), 1);
         EXPECT_EQ(F(first).GetRoundsWon(), 0);
         EXPECT_EQ(fight.state.firstMover, 1 - first);
+        carried = fight.state.firstMover;
     }
 }
 
@@ -183,6 +189,9 @@ TEST(RoundBonusTest, TermsAreCutTowardZero) {
         {7.5f, 2.5f, 7500, 250, 0},
         {10.0f / 3.0f, 20.0f / 3.0f, 3333, 666, 0},
         {0.0f, 0.0f, 0, 0, 0},
+        // A behaviour may set a life far above its maximum: terms and total stick at the top.
+        {1e12f, 1e12f, INT_MAX, INT_MAX, 0},
+        {-1e12f, 0.0f, INT_MIN, 0, 0},
     };
     Bicho* fighter = CreateBicho();
     fighter->SetMaxLife(10.0f);
@@ -195,7 +204,8 @@ TEST(RoundBonusTest, TermsAreCutTowardZero) {
         EXPECT_EQ(bonus.life, c.lifeTerm);
         EXPECT_EQ(bonus.power, c.powerTerm);
         EXPECT_EQ(bonus.perfect, c.perfectTerm);
-        EXPECT_EQ(bonus.Total(), c.lifeTerm + c.powerTerm + c.perfectTerm);
+        const long long sum = 0LL + c.lifeTerm + c.powerTerm + c.perfectTerm;
+        EXPECT_EQ(bonus.Total(), std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, sum)));
     }
     DestroyBicho(fighter);
 }
