@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "fight/Saturate.h"
+
 class GestionJuego {
 public:
     // Empties the selectable characters; the start-up form also ends any run.
@@ -19,7 +21,7 @@ public:
     int Count() const { return static_cast<int>(remaining_.size()); }
     const char* PlayerName() const { return playerName_.c_str(); }
     int Score() const { return score_; }
-    int AddScore(int points) { return score_ += points; }
+    int AddScore(int points) { return score_ = SaturatingAdd(score_, points); }
 
 private:
     bool active_ = false;

@@ -7,9 +7,7 @@ namespace {
 // division by zero.
 int Term(float value, float maximum, float points) {
     if (!(maximum > 0.0f)) return 0;
-    const float term = value / maximum * points;
-    if (!(term > -2e9f && term < 2e9f)) return 0;
-    return static_cast<int>(term);
+    return SaturatingInt(static_cast<double>(value) / maximum * points);
 }
 }  // namespace
 

@@ -1,5 +1,6 @@
 // The arcade run's ladder: who is left to beat, the score, and what survives
 // a new selection.
+#include <climits>
 #include <gtest/gtest.h>
 
 #include "fight/GestionJuego.h"
@@ -29,6 +30,8 @@ TEST(ArcadeRun, StartLeavesEveryOpponentButThePlayer) {
     EXPECT_TRUE(run.Contains("rana"));
     EXPECT_EQ(run.AddScore(1500), 1500);
     EXPECT_EQ(run.AddScore(250), 1750);
+    EXPECT_EQ(run.AddScore(INT_MAX), INT_MAX);  // sticks at the top, never wraps
+    EXPECT_EQ(run.AddScore(-INT_MAX), 0);
     run.Remove(nullptr);
     EXPECT_FALSE(run.Contains(nullptr));
     EXPECT_EQ(run.Count(), 2);
