@@ -7,38 +7,22 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "fight/Fondo.h"
 #include "sdk/Bicho.h"
+#include "support/bmp/Bmp.h"
 #include "tests/renderer_gl/KrellinFixture.h"
 
 namespace {
 
 typedef std::function<Rgba(int x, int yFromTop)> ColourAt;
 
-// An uncompressed 24-bit BMP, stored bottom-up as such files are.
-std::string Bmp24(int width, int height, const ColourAt& colour) {
-    std::string b(54, '\0');
-    auto put = [&b](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
-    };
-    b[0] = 'B';
-    b[1] = 'M';
-    put(2, static_cast<uint32_t>(54 + width * height * 3));
-    put(10, 54);
-    put(14, 40);
-    put(18, static_cast<uint32_t>(width));
-    put(22, static_cast<uint32_t>(height));
-    put(26, 1 | 24u << 16);
-    for (int stored = 0; stored < height; ++stored)
-        for (int x = 0; x < width; ++x) {
-            const Rgba c = colour(x, height - 1 - stored);
-            b += static_cast<char>(c[2]);
-            b += static_cast<char>(c[1]);
-            b += static_cast<char>(c[0]);
-        }
-    return b;
+BmpImage Picture(int width, int height, int bytesPerPixel, const ColourAt& colour) {
+    BmpImage image{width, height, bytesPerPixel, {}};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            for (int i = 0; i < bytesPerPixel; ++i) image.pixels.push_back(colour(x, y)[i]);
+    return image;
 }
 
 // Four quadrant colours: top left, top right, bottom left, bottom right.
@@ -75,7 +59,7 @@ TEST_F(OnScreenOrientationTest, StageCreatureAndMenuPicturesAreTheRightWayUpWher
         const int blue = x < 256 ? 30 : 230;
         return Rgba{red, green, blue, 255};
     };
-    TestFolder::Write("fondo.bmp", Bmp24(512, 512, band));
+    ASSERT_TRUE(WriteBmp("fondo.bmp", Picture(512, 512, 3, band)));
     TestFolder::Write("fondo.txt", "[fondo]\nimagen = fondo.bmp\n");
     {
         Fondo stage;
@@ -95,17 +79,15 @@ TEST_F(OnScreenOrientationTest, StageCreatureAndMenuPicturesAreTheRightWayUpWher
     // A creature frame, written to a file and drawn from it facing right,
     // its feet at (0.5, 0.7).
     const int side = 64;
-    std::vector<unsigned char> rgba(side * side * 4);
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x)
-            for (int i = 0; i < 4; ++i) rgba[(y * side + x) * 4 + i] = Quadrant(x, y, side)[i];
+    const ColourAt quadrants = [side](int x, int y) { return Quadrant(x, y, side); };
     {
         Bicho* made = CreateBicho();
         made->Init(nullptr, renderer_, nullptr, nullptr, nullptr, nullptr);
         made->SetName("ORIENTA");
         made->AddAnimation(0, 0, 0, "", "ANI_BASE1");
-        const int texture =
-            static_cast<int>(renderer_->CreateTexture(rgba.data(), side, side, 4, "cuadrantes"));
+        const BmpImage rgba = Picture(side, side, 4, quadrants);
+        const int texture = static_cast<int>(
+            renderer_->CreateTexture(rgba.pixels.data(), side, side, 4, "cuadrantes"));
         made->AddFrame(0.2f, 0.4f, texture, 0, 0, 0.4f, 0.4f, 0, 0, 0.4f, 0.4f, 0, 0, 0, 0, 0, 0,
                        1000.0f);
         ASSERT_EQ(made->Save("orienta.qvl"), 0);
@@ -130,8 +112,7 @@ TEST_F(OnScreenOrientationTest, StageCreatureAndMenuPicturesAreTheRightWayUpWher
     }
 
     // A menu picture loaded by the renderer from its file.
-    TestFolder::Write("bmp/cuadrantes.bmp",
-                      Bmp24(side, side, [side](int x, int y) { return Quadrant(x, y, side); }));
+    ASSERT_TRUE(WriteBmp("bmp/cuadrantes.bmp", Picture(side, side, 3, quadrants)));
     const TextureHandle picture = renderer_->LoadTexture("bmp\\cuadrantes.bmp");
     ASSERT_NE(picture, 0u);
     renderer_->DrawImage(0.1f, 0.2f, 0.5f, 0.6f, picture, 1, 1, 1, 1);
