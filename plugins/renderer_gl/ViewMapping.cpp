@@ -29,7 +29,8 @@ float ClampViewScale(float requested, float current) {
 }
 
 float ViewExtent(float viewScale) {
-    const float kHalfNormal = 35.0f * 3.14159265f / 180.0f;
-    const float half = ClampViewScale(viewScale, kNormalViewScale) * 0.5f * 3.14159265f / 180.0f;
-    return std::tan(half) / std::tan(kHalfNormal);
+    const float scale = ClampViewScale(viewScale, kNormalViewScale);
+    if (scale >= kNormalViewScale) return 1.0f;
+    const float degrees = 3.14159265f / 180.0f;
+    return std::tan(scale * 0.5f * degrees) / std::tan(kNormalViewScale * 0.5f * degrees);
 }

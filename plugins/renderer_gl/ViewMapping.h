@@ -1,7 +1,7 @@
 #pragma once
 // From the game's screen fractions to the window: the 4:3 picture sits
-// letterboxed in the window, and the view scale (a vertical field of view in
-// degrees) widens what that picture shows around the screen centre.
+// letterboxed in the window; the view scale never shows more than the
+// screen (see ViewExtent).
 
 struct PixelRect {
     int x = 0, y = 0, width = 0, height = 0;  // y counted from the bottom (GL)
@@ -18,7 +18,12 @@ PixelRect LetterboxRect(int windowWidth, int windowHeight);
 // that is not a number keeps `current`.
 float ClampViewScale(float requested, float current);
 
-// How many screens wide the visible area is: 1.0 at 70 degrees.
+// How many screens wide the visible area is: the whole screen from 70 up
+// (menus 70; a fight asks 70 to 82 by the fighters' distance and up to
+// about 240 as the round ends). Wider would show past the stage and the
+// fades; narrower would cut the texts the fight draws at the screen's edge
+// (the tally starts at x 0) and fighters standing apart. Below 70, which
+// the game never asks, it zooms in as a field of view would.
 float ViewExtent(float viewScale);
 
 struct ViewMapping {

@@ -40,11 +40,14 @@ TEST(KrellinView, ScaleSeventyShowsExactlyTheScreen) {
     EXPECT_NEAR(normal.NdcX(1.0f), 1.0f, 1e-5f);
     EXPECT_NEAR(normal.NdcY(0.0f), 1.0f, 1e-5f);  // y down becomes y up
     EXPECT_NEAR(normal.NdcY(1.0f), -1.0f, 1e-5f);
-    ViewMapping wide(100.0f);
-    EXPECT_GT(wide.extent, 1.0f);
-    EXPECT_NEAR(wide.NdcX(0.5f), 0.0f, 1e-6f);
-    EXPECT_LT(ViewExtent(10.0f), 1.0f);
-    EXPECT_TRUE(std::isfinite(ViewExtent(170.0f)));
+    // No scale shows past the screen: past it there is no stage and no fade.
+    for (float scale = -10.0f; scale <= 300.0f; scale += 0.25f) {
+        EXPECT_LE(ViewExtent(scale), 1.0f) << scale;
+        EXPECT_GT(ViewExtent(scale), 0.0f) << scale;
+    }
+    EXPECT_LT(ViewExtent(50.0f), 1.0f);
+    ViewMapping close(50.0f);
+    EXPECT_NEAR(close.NdcX(0.5f), 0.0f, 1e-6f);
     EXPECT_EQ(ClampViewScale(180.0f, 70.0f), 170.0f);
     EXPECT_EQ(ClampViewScale(0.0f, 70.0f), 1.0f);
     EXPECT_EQ(ClampViewScale(INFINITY, 80.0f), 80.0f);

@@ -114,27 +114,25 @@ TEST_F(KrellinTest, NegativeWidthMirrorsAndPartsSelectTexels) {
     EXPECT_TRUE(Near(At(0.1f, 0.25f), {128, 0, 0, 255}, 4));
 }
 
-TEST_F(KrellinTest, ViewScaleWidensAroundTheCentreAndIsClamped) {
+TEST_F(KrellinTest, ViewScaleZoomsAroundTheCentreNeverPastTheScreenAndIsClamped) {
     Start();
     renderer_->SetOverlayMode(1, 1);
-    renderer_->FillRect(0, 0, 1, 1, 1, 0, 0, 1);
-    EXPECT_TRUE(Near(Pixel(0, 0), {255, 0, 0, 255}));
-    EXPECT_TRUE(Near(Pixel(799, 599), {255, 0, 0, 255}));
-    renderer_->Present();
-
-    renderer_->SetViewScale(110.0f);
-    EXPECT_FLOAT_EQ(renderer_->GetViewScale(), 110.0f);
-    renderer_->FillRect(0, 0, 1, 1, 1, 0, 0, 1);
-    // tan(55) / tan(35): the screen shrinks to about 49 % around the centre.
-    const float extent = std::tan(55.0f * 3.14159265f / 180) / std::tan(35.0f * 3.14159265f / 180);
-    const int half = static_cast<int>(400 / extent);
-    EXPECT_TRUE(Near(Pixel(0, 0), {0, 0, 0, 255}));
-    EXPECT_TRUE(Near(Pixel(400, 300), {255, 0, 0, 255}));
-    EXPECT_TRUE(Near(Pixel(400 + half - 3, 300), {255, 0, 0, 255}));
-    EXPECT_TRUE(Near(Pixel(400 + half + 3, 300), {0, 0, 0, 255}));
+    for (float scale : {70.0f, 82.0f, 200.0f}) {
+        renderer_->SetViewScale(scale);
+        renderer_->FillRect(0, 0, 1, 1, 1, 0, 0, 1);
+        EXPECT_TRUE(Near(Pixel(0, 0), {255, 0, 0, 255})) << scale;
+        EXPECT_TRUE(Near(Pixel(799, 599), {255, 0, 0, 255})) << scale;
+        renderer_->Present();
+    }
+    // Below 70 it zooms in: at 50, tan(25) / tan(35) of the screen shows, so
+    // x 0.55 lands 60 pixels right of the centre.
+    renderer_->SetViewScale(50.0f);
+    renderer_->FillRect(0.5f, 0.45f, 0.05f, 0.1f, 1, 0, 0, 1);
+    EXPECT_TRUE(Near(Pixel(457, 300), {255, 0, 0, 255}));
+    EXPECT_TRUE(Near(Pixel(463, 300), {0, 0, 0, 255}));
     float w, h, scale;
     renderer_->QueryView(&w, &h, &scale);
-    EXPECT_FLOAT_EQ(scale, 110.0f);
+    EXPECT_FLOAT_EQ(scale, 50.0f);
 
     renderer_->SetViewScale(1000.0f);
     EXPECT_FLOAT_EQ(renderer_->GetViewScale(), 170.0f);
