@@ -53,8 +53,10 @@ bool Bicho::MoveTo(float* newX, float* newY) {
     if (py < 0.0f) py = 0.0f;
     if (py > ground) py = ground;
     if (opponent) {
-        if (px - opponent->x < -0.9f) px = opponent->x - 0.9f;
-        if (px - opponent->x > 0.9f) px = opponent->x + 0.9f;
+        // Both fighters stay whole on the one-screen-wide view.
+        const float kMaxApart = 0.7f;
+        if (px - opponent->x < -kMaxApart) px = opponent->x - kMaxApart;
+        if (px - opponent->x > kMaxApart) px = opponent->x + kMaxApart;
     }
     *newX = px;
     *newY = py;

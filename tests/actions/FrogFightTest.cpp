@@ -16,7 +16,7 @@ protected:
         WriteCreature("rana.qvl", FrogAnimations());
         WriteCreature("dummy.qvl", FrogAnimations());
         frog = arena.Load("rana.qvl", 0.5f, &sound);
-        dummy = arena.Load("dummy.qvl", 1.3f);
+        dummy = arena.Load("dummy.qvl", 1.15f);
         frog->SetOpponent(dummy);
         dummy->SetOpponent(frog);
     }
@@ -111,7 +111,7 @@ TEST_F(FrogFight, DashesTowardTheOpponentFor04SecondsLeavingAfterimages) {
 }
 
 TEST_F(FrogFight, DashesLeftAtAnOpponentOnTheLeft) {
-    dummy->SetX(0.2f);
+    dummy->SetX(0.4f);
     frog->SetX(1.0f);
     frog->Update(0x800, kDt);
     EXPECT_EQ(-1, frog->GetSpecialDirection());

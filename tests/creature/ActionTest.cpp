@@ -79,7 +79,7 @@ TEST(ActionLibrary, TheBehaviourDrivesItsCreatureThroughTheTable) {
     c->SetArenaSize(3.0f, 1.0f);
     c->SetOpponent(other);
     other->SetOpponent(c);
-    other->x = 1.8f;
+    other->x = 1.6f;
     other->SetRoundsWon(4);
     EXPECT_EQ(0x20, c->Think(0.1f));
     c->x = 1.0f;

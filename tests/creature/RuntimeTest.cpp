@@ -45,7 +45,7 @@ TEST(CreatureRuntime, MoveToClampsToTheArenaAndTheOpponent) {
     Pair p(1.0f, 1.5f);
     float x = 0.0f, y = 2.0f;
     p.a->MoveTo(&x, &y);
-    EXPECT_FLOAT_EQ(0.6f, x);  // 0.1, then within 0.9 of the opponent
+    EXPECT_FLOAT_EQ(0.8f, x);  // 0.1, then within 0.7 of the opponent
     EXPECT_FLOAT_EQ(0.9f, y);
     p.b->x = 0.5f;
     x = 0.0f;
