@@ -98,6 +98,8 @@ private:
     std::vector<SpriteVertex> keptVertices_;
     std::vector<SpriteRun> keptRuns_;
     bool presented_ = false;
+    long presents_ = 0;
+    std::vector<long> screenshotPresents_;  // still to come, ascending
 
     // Flags the event watch raises; Present acts on them.
     std::atomic<bool> wantFullscreenToggle_{false};

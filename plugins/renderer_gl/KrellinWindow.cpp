@@ -48,6 +48,9 @@ int KrellinRenderer::Init(WindowHandle* window, InstanceHandle) {
         return 0;
     }
     SDL_AddEventWatch(&KrellinRenderer::EventWatch, this);
+    presents_ = 0;
+    screenshotPresents_ = ScreenshotPresents(getenv("CORRALON_SCREENSHOT_PRESENTS"));
+    std::reverse(screenshotPresents_.begin(), screenshotPresents_.end());
     ready_ = true;
     UpdateViewport();
     BeginFrame();
@@ -179,6 +182,11 @@ void KrellinRenderer::Present() {
     batch_.Flush(&queue_);
     drawCallsLastFrame_ = batch_.DrawCalls();
     batch_.ResetCounters();
+    ++presents_;
+    if (!screenshotPresents_.empty() && screenshotPresents_.back() == presents_) {
+        screenshotPresents_.pop_back();
+        wantScreenshot_ = true;
+    }
     HandleRequests();
     SDL_GL_SwapWindow(window_);
     if (!presented_) {

@@ -1,5 +1,7 @@
 #include "plugins/renderer_gl/ScreenshotFiles.h"
 
+#include <cstdlib>
+
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -31,4 +33,17 @@ std::string NextScreenshotPath(const char* folder, int* counter) {
         }
     }
     return std::string();
+}
+
+std::vector<long> ScreenshotPresents(const char* list) {
+    std::vector<long> presents;
+    while (list && *list) {
+        char* end = nullptr;
+        const long n = strtol(list, &end, 10);
+        if (end == list || n <= 0 || (!presents.empty() && n <= presents.back())) break;
+        presents.push_back(n);
+        list = *end == ',' ? end + 1 : end;
+        if (*end != ',') break;
+    }
+    return presents;
 }
