@@ -23,5 +23,6 @@ bool KeyboardSourceSDL::Read(uint8_t state[kKeyStateSize]) {
     if (count > 512) count = 512;
     for (int sc = 0; sc < count; ++sc)
         if (keys[sc] && dikOfScancode_[sc]) state[dikOfScancode_[sc]] = kKeyDown;
+    altEnter_.Apply(state);
     return true;
 }

@@ -92,6 +92,8 @@ private:
     PixelRect picture_;  // the letterboxed 4:3 area
     int windowWidth_ = 0, windowHeight_ = 0;
     int screenshotCounter_ = 1;
+    // The window's size and place before it went full screen.
+    int windowedWidth_ = 0, windowedHeight_ = 0, windowedX_ = 0, windowedY_ = 0;
     int drawCallsLastFrame_ = 0;
     bool keepFrames_ = false;
     bool frameKept_ = false;

@@ -7,6 +7,7 @@
 
 #include "base/Log.h"
 #include "plugins/renderer_common/Picture.h"
+#include "plugins/renderer_gl/BareXFullscreen.h"
 #include "plugins/renderer_gl/KrellinRenderer.h"
 #include "plugins/renderer_gl/ScreenshotFiles.h"
 
@@ -193,7 +194,13 @@ void KrellinRenderer::Present() {
         presented_ = true;
         StampFirstPresent();
     }
-    if (windowResized_.exchange(false)) UpdateViewport();
+    // Without a window manager a switch to or from full screen may take
+    // effect frames later and send no resize event: the size is checked on
+    // every frame, not only when an event says so.
+    int width = 0, height = 0;
+    SDL_GL_GetDrawableSize(window_, &width, &height);
+    if (windowResized_.exchange(false) || width != windowWidth_ || height != windowHeight_)
+        UpdateViewport();
     BeginFrame();
 }
 
@@ -217,9 +224,21 @@ void KrellinRenderer::HandleRequests() {
 
 void KrellinRenderer::ToggleFullscreen() {
     const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
-    if (SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+    if (!full) {
+        SDL_GetWindowSize(window_, &windowedWidth_, &windowedHeight_);
+        SDL_GetWindowPosition(window_, &windowedX_, &windowedY_);
+    }
+    if (SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
         LogPrintf("     Graficos: No se ha podido cambiar a pantalla completa: %s\n",
                   SDL_GetError());
+    } else if (!full && OnBareX(window_)) {
+        CoverDisplay(window_);
+    } else if (full && windowedWidth_ > 0 && windowedHeight_ > 0) {
+        // SDL keeps believing in the full-screen size when no window
+        // manager put the window back; the window's own size is given again.
+        SDL_SetWindowSize(window_, windowedWidth_, windowedHeight_);
+        SDL_SetWindowPosition(window_, windowedX_, windowedY_);
+    }
     windowResized_ = true;
 }
 
