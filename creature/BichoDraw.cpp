@@ -122,7 +122,8 @@ int Bicho::DrawBoxes(float offsetX, float offsetY) {
         strcmp(currentAnimation->kind, "acciones") == 0)
         DrawBox(renderer, frame.hitBox, frame, px, py, f, 0, 1, 1);
     DrawMarker(renderer, px, py, 0, 0, 1);
-    DrawMarker(renderer, px - frame.anchorX + frame.hotX, py - frame.anchorY + frame.hotY, 1, 0,
-               0);
+    // The hot spot turns with the sprite, like the boxes.
+    DrawMarker(renderer, px + f * (frame.hotX - frame.anchorX), py - frame.anchorY + frame.hotY, 1,
+               0, 0);
     return 0;
 }

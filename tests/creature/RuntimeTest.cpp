@@ -236,6 +236,15 @@ TEST(CreatureRuntime, DrawBoxesShowsTheHitBoxOnlyWhileAttacking) {
     ClearRendererCalls();
     c->DrawBoxes(0, 0);
     EXPECT_EQ(plain + 5, Lines(RendererCalls(), "DrawFrame").size());
+    // The hot spot, 0.05 ahead of the anchor, turns with the sprite.
+    for (int facing : {1, -1}) {
+        c->facing = facing;
+        ClearRendererCalls();
+        c->DrawBoxes(0, 0);
+        float hotLeft = 0.0f;
+        ASSERT_EQ(sscanf(Lines(RendererCalls(), "DrawFrame").back().c_str(), "DrawFrame %f", &hotLeft), 1);
+        EXPECT_NEAR(hotLeft + 0.01f, 1.0f + 0.05f * facing, 1e-4f) << facing;
+    }
     FreeCreature(c);
 }
 
