@@ -18,6 +18,7 @@ bool LoadPicture(const char* path, bool keyed, int keyR, int keyG, int keyB, Pic
     }
     SDL_Surface* loaded = SDL_LoadBMP_RW(rw, 1);
     if (!loaded) return false;
+    const bool fileHasAlpha = loaded->format->Amask != 0;
     SDL_Surface* rgba = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_RGBA32, 0);
     SDL_FreeSurface(loaded);
     if (!rgba) return false;
@@ -28,6 +29,15 @@ bool LoadPicture(const char* path, bool keyed, int keyR, int keyG, int keyB, Pic
     if (!ok) {
         SDL_FreeSurface(rgba);
         return false;
+    }
+
+    // 32-bit pictures keep their alpha (the fonts' soft edges), unless all
+    // of it is zero, as many writers leave it: that picture is opaque.
+    bool ownAlpha = false;
+    for (int y = 0; fileHasAlpha && !ownAlpha && y < rgba->h; ++y) {
+        const unsigned char* src = static_cast<const unsigned char*>(rgba->pixels) +
+                                   static_cast<size_t>(y) * rgba->pitch;
+        for (int x = 0; x < rgba->w && !ownAlpha; ++x) ownAlpha = src[x * 4 + 3] != 0;
     }
 
     Picture picture;
@@ -43,9 +53,8 @@ bool LoadPicture(const char* path, bool keyed, int keyR, int keyG, int keyB, Pic
             dst[0] = src[0];
             dst[1] = src[1];
             dst[2] = src[2];
-            // The file's own alpha (often all zero in 32-bit BMPs) is ignored.
             bool transparent = keyed && src[0] == keyR && src[1] == keyG && src[2] == keyB;
-            dst[3] = transparent ? 0 : 255;
+            dst[3] = transparent ? 0 : ownAlpha ? src[3] : 255;
         }
     }
     if (SDL_MUSTLOCK(rgba)) SDL_UnlockSurface(rgba);

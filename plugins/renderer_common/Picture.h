@@ -12,9 +12,10 @@ struct Picture {
     std::vector<unsigned char> pixels;
 };
 
-// Reads a BMP (24-bit, 32-bit or 8-bit palette) into RGBA. Keyed pictures get
-// alpha 0 where the colour equals (keyR, keyG, keyB) and 255 elsewhere; plain
-// pictures are fully opaque. False (and `out` untouched) on any failure.
+// Reads a BMP (24-bit, 32-bit or 8-bit palette) into RGBA. A 32-bit picture
+// keeps its own alpha (all zero counts as opaque); the others are opaque.
+// Keyed pictures also get alpha 0 where the colour equals (keyR, keyG,
+// keyB). False (and `out` untouched) on any failure.
 bool LoadPicture(const char* path, bool keyed, int keyR, int keyG, int keyB, Picture* out);
 
 // Writes an RGB or RGBA picture as a PNG (through a temporary file).

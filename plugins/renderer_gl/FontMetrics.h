@@ -16,7 +16,7 @@ public:
     // Advance of an empty cell (the space) and the gap after each glyph,
     // in cell widths.
     static constexpr float kEmptyAdvance = 0.35f;
-    static constexpr float kGap = 0.0625f;
+    static constexpr float kGap = 0.0f;
 
     // Measures the picture (rows top to bottom, 3 or 4 bytes per pixel).
     // Without alpha every cell counts as a full glyph. False, and nothing

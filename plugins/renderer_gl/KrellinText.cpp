@@ -7,13 +7,18 @@
 
 namespace {
 
-// Height of a font cell at scale 1.0, in screen heights: the longest lines
-// the game draws ("PARA VOLVER AL JUEGO PULSE INTRO" at 1.0, a 60-character
-// help line at 0.6, a ten-letter banner at 7.0) then fit the screen.
-const float kCellHeight = 0.026f;
+// Height of a font cell in screen heights: kCellHeight x scale^kGrowth.
+// Sizes grow slower than the scale, so the smallest texts of the game (the
+// help lines at 0.6: white capitals 10 pixels tall at 800 x 600, the game
+// font's capitals filling 0.56 of a cell) stay readable while a ten-letter
+// banner at 7.0 still fits the screen.
+const float kCellHeight = 0.0424f;
+const float kGrowth = 0.7f;
 // The screen is 4:3, so a square cell is this much narrower in screen widths.
 const float kCellAspect = 0.75f;
 const int kTextBuffer = 1024;
+
+float CellHeight(float scale) { return kCellHeight * std::pow(scale, kGrowth); }
 
 }  // namespace
 
@@ -44,7 +49,7 @@ void KrellinRenderer::DrawTextLine(float x, float y, float scale, const char* te
     const TextureEntry* entry = textures_.Find(fontTexture_);
     const GLuint gpu = DrawableTexture(fontTexture_);
     if (!entry || !gpu || !font_.Ready()) return;
-    const float cellH = kCellHeight * scale;
+    const float cellH = CellHeight(scale);
     const float cellW = cellH * kCellAspect;
     const int cw = font_.CellWidth(), ch = font_.CellHeight();
     const float texW = static_cast<float>(entry->width), texH = static_cast<float>(entry->height);
@@ -74,7 +79,7 @@ void KrellinRenderer::DrawFormatted(float x, float y, float scale, bool centred,
     if (!ready_ || !format || !fontTexture_ || !std::isfinite(scale) || scale <= 0) return;
     char text[kTextBuffer];
     vsnprintf(text, sizeof(text), format, args);
-    const float lineHeight = kCellHeight * scale;
+    const float lineHeight = CellHeight(scale);
     for (const char* line = text;; ++line) {
         DrawTextLine(x, y, scale, line, centred, r, g, b, a);
         y += lineHeight;

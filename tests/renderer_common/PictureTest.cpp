@@ -114,6 +114,23 @@ TEST_F(PictureTest, ReadsEveryBmpDepthAsRgbaTopDown) {
     }
 }
 
+TEST_F(PictureTest, AThirtyTwoBitPictureKeepsItsAlphaWithTheKeyOnTop) {
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 3, 1, 32, SDL_PIXELFORMAT_ARGB8888);
+    ASSERT_NE(s, nullptr);
+    const Uint32 pixels[3] = {SDL_MapRGBA(s->format, 255, 0, 0, 128),
+                              SDL_MapRGBA(s->format, 0, 255, 0, 255),
+                              SDL_MapRGBA(s->format, 0, 0, 255, 0)};
+    memcpy(s->pixels, pixels, sizeof pixels);
+    const std::string path = PathOf("alpha32.bmp");
+    ASSERT_EQ(SDL_SaveBMP(s, path.c_str()), 0);
+    SDL_FreeSurface(s);
+    Picture p;
+    ASSERT_TRUE(LoadPicture(path.c_str(), true, 0, 255, 0, &p));
+    EXPECT_EQ(p.pixels[3], 128);
+    EXPECT_EQ(p.pixels[7], 0);  // keyed, whatever its alpha
+    EXPECT_EQ(p.pixels[11], 0);
+}
+
 TEST_F(PictureTest, KeyMustMatchAllThreeChannels) {
     std::string path = WriteSample("nearkey.bmp", SDL_PIXELFORMAT_BGR24);
     Picture p;

@@ -2,7 +2,6 @@
 // tools/datagen/Fonts.cpp) keyed on white, with a thicker dark outline and
 // golden ink shading from cream to orange, so the scrolling names read over
 // the sketch pages. No glyph pixel is pure white.
-#include "tools/datagen/RgbImage.h"
 #include "tools/datagen/DataGroup.h"
 #include "tools/datagen/art/FontSheet.h"
 
@@ -11,9 +10,10 @@ namespace {
 bool WriteCreditsFont(const OutputFolder& out, const DataSources&) {
     const FontSheetStyle style = {"DejaVuSans-Bold.ttf", 2,          {255, 255, 255}, {59, 35, 20},
                                   {255, 246, 200},       {255, 170, 60}};
-    RgbImage sheet(1, 1, 0, 0, 0);
+    BmpImage sheet;
     return DrawFontSheet(style, &sheet) &&
-           out.Write("bmp\\fuenteCreditos.bmp", EncodeBmp24(sheet));
+           out.Write("bmp\\fuenteCreditos.bmp",
+                     EncodeBmp(sheet.width, sheet.height, 4, sheet.pixels.data(), 2835));
 }
 
 }  // namespace

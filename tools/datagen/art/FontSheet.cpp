@@ -12,12 +12,11 @@
 
 namespace {
 
-const int kCell = 32;
-const int kLeft = 2;
-const int kBaseline = 25;
-const int kCapHeight = 20;
-const int kOutlineLevel = 96;  // dilated coverage from which a pixel is glyph
-const int kMinPixelSize = 8;
+const int kCell = kFontCell;
+const int kLeft = 4;
+const int kBaseline = 50;
+const int kCapHeight = 40;
+const int kMinPixelSize = 16;
 
 bool HasGlyph(int code) { return (code > 32 && code < 127) || code > 160; }
 
@@ -34,7 +33,7 @@ void Trim(GlyphMask* m) {
     int left = m->width, right = -1, top = m->height, bottom = -1;
     for (int y = 0; y < m->height; ++y)
         for (int x = 0; x < m->width; ++x)
-            if (m->outline[y * m->width + x] >= kOutlineLevel) {
+            if (m->outline[y * m->width + x] > 0) {
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);
@@ -95,17 +94,20 @@ public:
     }
 
     // The largest size whose capital H is at most kCapHeight pixels tall and
-    // whose accented capitals (192-221: Á, Ñ, Ü...) still fit their cells, so
-    // the upper-case texts of the game come out in one size.
+    // whose accented capitals (192-221: Á, Ñ, Ü...) keep their accents in
+    // the cell, so the upper-case texts of the game come out in one size.
     int BasePixelSize() const {
-        for (int size = 48; size > kMinPixelSize; --size) {
+        for (int size = 96; size > kMinPixelSize; --size) {
             if (FT_Set_Pixel_Sizes(face_, 0, size) != 0) continue;
             if (FT_Load_Char(face_, 'H', FT_LOAD_RENDER) != 0) continue;
             if (static_cast<int>(face_->glyph->bitmap.rows) > kCapHeight) continue;
             bool allFit = true;
+            // Accents only: a glyph too wide for its cell (Æ) or reaching
+            // too far down (Ç) is drawn smaller on its own rather than
+            // shrinking every glyph.
             for (int code = 192; code <= 221 && allFit; ++code) {
                 GlyphMask mask;
-                allFit = !Render(code, size, &mask) || Fits(mask);
+                allFit = !Render(code, size, &mask) || kBaseline - mask.top >= 0;
             }
             if (allFit) return size;
         }
@@ -126,7 +128,9 @@ unsigned char Mix(unsigned char a, unsigned char b, int level) {
     return static_cast<unsigned char>((a * (255 - level) + b * level + 127) / 255);
 }
 
-void PutGlyph(const FontSheetStyle& style, RgbImage* image, int code, const GlyphMask& m) {
+// The outlined glyph's coverage becomes the alpha, so its outer edge stays
+// smooth at any size; the colour mixes the outline into the shaded ink.
+void PutGlyph(const FontSheetStyle& style, BmpImage* image, int code, const GlyphMask& m) {
     const int cellX = (code % 16) * kCell;
     const int cellY = (code / 16) * kCell;
     const int originY = kBaseline - m.top;
@@ -134,22 +138,24 @@ void PutGlyph(const FontSheetStyle& style, RgbImage* image, int code, const Glyp
         for (int x = 0; x < m.width; ++x) {
             int cx = kLeft + x, cy = originY + y;
             if (cx < 0 || cy < 0 || cx >= kCell || cy >= kCell) continue;
-            if (m.outline[y * m.width + x] < kOutlineLevel) continue;
+            const int alpha = m.outline[y * m.width + x];
+            if (alpha == 0) continue;
             const int shade = cy * 255 / (kCell - 1);
             const int level = m.ink[y * m.width + x];
-            unsigned char c[3];
+            unsigned char* p =
+                &image->pixels[(static_cast<size_t>(cellY + cy) * image->width + cellX + cx) * 4];
             for (int i = 0; i < 3; ++i)
-                c[i] = Mix(style.outer[i], Mix(style.top[i], style.bottom[i], shade), level);
+                p[i] = Mix(style.outer[i], Mix(style.top[i], style.bottom[i], shade), level);
             // A glyph pixel that happened to hit the key would vanish.
-            if (c[0] == style.key[0] && c[1] == style.key[1] && c[2] == style.key[2])
-                c[1] = c[1] > 0 ? c[1] - 1 : 1;
-            image->Set(cellX + cx, cellY + cy, c[0], c[1], c[2]);
+            if (p[0] == style.key[0] && p[1] == style.key[1] && p[2] == style.key[2])
+                p[1] = p[1] > 0 ? p[1] - 1 : 1;
+            p[3] = static_cast<unsigned char>(alpha);
         }
 }
 
 bool DrawWithFace(const FontSheetStyle& style, FT_Face face, const std::string& path,
-                  RgbImage* sheet) {
-    GlyphRenderer renderer(face, style.outline);
+                  BmpImage* sheet) {
+    GlyphRenderer renderer(face, style.outline * kCell / 32);
     const int baseSize = renderer.BasePixelSize();
     for (int code = 0; code < 256; ++code) {
         if (!HasGlyph(code)) continue;
@@ -170,8 +176,12 @@ bool DrawWithFace(const FontSheetStyle& style, FT_Face face, const std::string& 
 
 }  // namespace
 
-bool DrawFontSheet(const FontSheetStyle& style, RgbImage* sheet) {
-    *sheet = RgbImage(16 * kCell, 16 * kCell, style.key[0], style.key[1], style.key[2]);
+bool DrawFontSheet(const FontSheetStyle& style, BmpImage* sheet) {
+    sheet->width = sheet->height = kFontSheetSide;
+    sheet->bytesPerPixel = 4;
+    sheet->pixels.assign(static_cast<size_t>(kFontSheetSide) * kFontSheetSide * 4, 0);
+    for (size_t i = 0; i < sheet->pixels.size(); i += 4)
+        for (int c = 0; c < 3; ++c) sheet->pixels[i + c] = style.key[c];
     std::string path = FindSystemFont(style.fontFile);
     if (path.empty()) {
         fprintf(stderr,
