@@ -2,7 +2,9 @@
 // xdotool the way a player would: the intro skipped, an arcade fight picked
 // and fought until a round ends, paused and quit, "SALIR", the credits, and
 // the program closing by itself. F12 takes a screenshot of every screen;
-// they end up side by side on build/review/partida.png.
+// they end up side by side on build/review/partida.png, followed by every
+// screen of the review session (tests/review) replayed in a real window,
+// each also kept at full size in build/review/.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -106,9 +108,19 @@ TEST(WholeGameWindow, APlayerWalksThroughEveryScreen) {
         ++saved;
     }
     EXPECT_EQ(saved, 7) << log;
-    Shell(std::string("mkdir -p '") + CORRALON_REVIEW_DIR + "'");
+    const std::string review = CORRALON_REVIEW_DIR;
+    ASSERT_TRUE(Shell("rm -rf '" + review + "' && mkdir -p '" + review + "/paseo'"));
+    Shell("cp" + shots + " '" + review + "/paseo/'");
+    // Then every screen at its marked moment, from a replayed session in a
+    // real window, kept at full size beside the sheet.
+    const std::string listed = game.Path("pantallas.txt");
+    EXPECT_TRUE(Shell(std::string("SDL_VIDEODRIVER=x11 python3 '") + CORRALON_SOURCE_DIR +
+                      "/scripts/review_shots.py' '" + CORRALON_GAME_DIR + "' '" + CORRALON_SOURCE_DIR +
+                      "/tests/review/partida.session' '" + review + "/pantallas' > '" + listed + "'"));
+    std::istringstream screens(game.Read("pantallas.txt"));
+    for (std::string path; std::getline(screens, path);) shots += " '" + path + "'";
     EXPECT_TRUE(Shell(std::string("python3 '") + CORRALON_SOURCE_DIR + "/scripts/contact_sheet.py' '" +
-                      CORRALON_REVIEW_DIR + "/partida.png'" + shots))
+                      review + "/partida.png'" + shots))
         << "a screenshot is blank or unreadable";
 }
 
