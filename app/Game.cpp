@@ -9,7 +9,7 @@
 #include "app/SavedOptions.h"
 #include "fight/Fight.h"
 #include "fight/GestionJuego.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "menus/MenuController.h"
 #include "base/Clock.h"
 #include "platform/Events.h"

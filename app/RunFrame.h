@@ -36,10 +36,6 @@ struct FrameRateDisplay {
     float lastTitleUpdate = 0.0f;
 };
 
-// Runs the freeze and slow-motion clocks down by the real frame time and
-// answers the time the world gets; tools that run a fight share it.
-float RunTimeEffects(GameSettings* settings, double delta);
-
 void RunFrameWith(const FrameContext& context, FrameRateDisplay* display);
 // The game's frame, on its process-wide objects.
 void RunFrame();

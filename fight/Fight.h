@@ -1,6 +1,7 @@
 #pragma once
 // The fight controller: set-up, one frame of a fight, rounds, the round-end
 // sequence, the arcade ladder and the way back to the menu.
+#include "fight/FightDisplay.h"
 #include "fight/GameState.h"
 
 class Bicho;
@@ -52,6 +53,7 @@ struct FightController {
     FightState state;
     Fondo* stage = nullptr;
     Bicho* fighters[2] = {nullptr, nullptr};
+    FightDisplay display;
     // F2's box view, a debugging aid: outlives LoadFight and is never saved.
     bool showBoxes = false;
 };

@@ -5,7 +5,7 @@
 #include "fight/Fight.h"
 #include "fight/Fondo.h"
 #include "fight/GestionJuego.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "fight/RoundBonus.h"
 #include "input/Teclado.h"
 #include "sdk/Bicho.h"
@@ -52,7 +52,7 @@ void LeaveFight(FightController& fight) {
 void TimeOver(FightController& fight) {
     FightState& s = fight.state;
     const GameSettings& settings = *fight.context.settings;
-    if (s.roundOver || settings.unlimitedTime || !(settings.roundTime < fight.stage->roundClock))
+    if (s.roundOver || settings.unlimitedTime || !(settings.roundTime < fight.display.roundClock))
         return;
     Bicho* f0 = fight.fighters[0];
     Bicho* f1 = fight.fighters[1];
@@ -119,7 +119,7 @@ void DrawFight(FightController& fight, float dt, float step) {
             stage.actors[i]->DrawBoxes(stage.camX, stage.camY);
         for (Bicho* fighter : fight.fighters) fighter->DrawBoxes(stage.camX, stage.camY);
     }
-    stage.DrawHud(c.run, dt);
+    DrawHud(fight, dt);
 }
 
 void PauseScreen(FightController& fight) {
@@ -156,6 +156,7 @@ void EndRound(FightController& fight) {
     const int roundsToWin = c.settings->roundsToWin;
     if (f0->GetRoundsWon() < roundsToWin && f1->GetRoundsWon() < roundsToWin) {
         fight.stage->RestartRound();
+        fight.display.roundClock = fight.display.roundAge = 0.0f;
     } else {
         if (f0->GetRoundsWon() >= roundsToWin) {
             const char* beaten = f1->GetName() ? f1->GetName() : "";
@@ -221,9 +222,9 @@ void RoundEnd(FightController& fight, float dt) {
     if (s.phaseTimer < 0.0f) AdvancePhase(fight);
     if (!FightLoaded(fight)) return;
     switch (s.phase) {
-        case 1: fight.stage->ShowPerfect(s.phaseTimer); break;
-        case 2: fight.stage->ShowResult(s.phaseTimer); break;
-        case 3: fight.stage->ShowTally(c.run, s.phaseTimer); break;
+        case 1: ShowPerfect(fight, s.phaseTimer); break;
+        case 2: ShowResult(fight, s.phaseTimer); break;
+        case 3: ShowTally(fight, s.phaseTimer); break;
         case 4:
             if (s.phaseTimer < 1.0f) FadeToBlack(c.renderer, 1.0f - s.phaseTimer);
             break;
@@ -245,8 +246,8 @@ void FightFrame(FightController& fight, float dt) {
     s.fightClock += dt;
     const bool frozen = c.settings->freezeTime > 0.0f;
 
-    if (s.fightClock > kRoundStartWait) fight.stage->clockRunning = true;
-    if (s.roundOver) fight.stage->clockRunning = false;
+    if (s.fightClock > kRoundStartWait) fight.display.clockRunning = true;
+    if (s.roundOver) fight.display.clockRunning = false;
 
     fight.stage->Draw(dt);
     TimeOver(fight);

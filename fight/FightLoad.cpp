@@ -5,7 +5,7 @@
 #include "base/Log.h"
 #include "fight/Fight.h"
 #include "fight/Fondo.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "sdk/Bicho.h"
 #include "sdk/GameSettings.h"
 
@@ -73,6 +73,7 @@ void LoadFight(FightController& fight) {
 
     LogPrintf("     Fondo: Cargando fondo %s\n", stagePath);
     fight.stage->Load(stagePath, c.renderer, c.particles, c.sound, c.settings);
+    LoadDisplay(fight.display, c.renderer);
     LogPrintf("     Fondo: Cargado fondo %s\n", stagePath);
     // The stage keeps a geometry whatever the file held.
     if (!fight.stage->geometry) fight.stage->geometry = new GeometriaFondo();
@@ -99,6 +100,10 @@ void LoadFight(FightController& fight) {
 
 void FreeFight(FightController& fight) {
     if (fight.stage) {
+        // Actors, the display's pictures, then the tiles: the order the
+        // renderer has always been asked in.
+        fight.stage->ReleaseActors();
+        ReleaseDisplay(fight.display, fight.context.renderer);
         fight.stage->Release();
         delete fight.stage;
         fight.stage = nullptr;

@@ -1,11 +1,10 @@
 #pragma once
 // The stage of a fight: the tiled background picture, the decorative actors,
-// the fighters' start line, the camera that follows them, and the marker
-// textures and round clock that the fight display reads.
+// the fighters' start line and the camera that follows them. The marker and
+// the round clock belong to the fight display (FightDisplay.h).
 #include "sdk/Renderer.h"
 
 class Bicho;
-class GestionJuego;
 class Particulas;
 class Sonido;
 struct GameSettings;
@@ -50,8 +49,8 @@ public:
     Fondo(const Fondo&) = delete;
     Fondo& operator=(const Fondo&) = delete;
 
-    // Reads the stage file, creates the actors, tiles the picture, loads the
-    // marker textures and starts the stage music. `settings` is handed to the
+    // Reads the stage file, creates the actors, tiles the picture and starts
+    // the stage music. `settings` is handed to the
     // actors and read by Draw (time freeze). Always 0: whatever is missing
     // keeps its default.
     int Load(const char* path, Renderer* renderer, Particulas* particles, Sonido* sound,
@@ -64,15 +63,9 @@ public:
     // Camera, background tiles, then the actors.
     void Draw(float dt);
     void RestartRound();
-    // Actors, marker textures, tiles and geometry; safe to call again.
+    // Actors, tiles and geometry; safe to call again.
     void Release();
-
-    // The fight display: the marker and round start every fight frame, the
-    // round-end banners and the arcade tally. Each answers 1.
-    int DrawHud(GestionJuego* run, float dt);
-    int ShowResult(float phaseTimer);
-    int ShowPerfect(float phaseTimer);
-    int ShowTally(GestionJuego* run, float phaseTimer);
+    void ReleaseActors();
 
     Bicho* fighter0 = nullptr;
     Bicho* fighter1 = nullptr;
@@ -85,12 +78,6 @@ public:
     float tintR = 0.0f;
     float tintG = 0.0f;
     float tintB = 0.0f;
-    TextureHandle digitsTexture = 0;
-    TextureHandle barTexture = 0;
-    TextureHandle eggTexture = 0;
-    float roundClock = 0.0f;
-    bool clockRunning = false;
-    float roundAge = 0.0f;
     Bicho* actors[kMaxActors] = {};
     int actorCount = 0;
     // The settings record lives with the program, above the fight, so the
@@ -100,7 +87,5 @@ public:
 private:
     void ReadStageFile(const char* path, char* music);
     Bicho* AddActor();
-    void DrawBanner(const char* text, float x, float y, float scale);
-    void DrawDigit(int digit, float x, float y, float w, float h, float alpha);
     void ReleaseTiles();
 };

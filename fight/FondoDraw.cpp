@@ -45,8 +45,6 @@ void Fondo::Draw(float dt) {
 }
 
 void Fondo::RestartRound() {
-    roundClock = 0.0f;
-    roundAge = 0.0f;
     GeometriaFondo defaults;
     const GeometriaFondo& g = geometry ? *geometry : defaults;
     if (fighter0) {
@@ -76,18 +74,17 @@ void Fondo::ReleaseTiles() {
     g.rows = 0;
 }
 
-void Fondo::Release() {
+void Fondo::ReleaseActors() {
     for (int i = 0; i < actorCount; ++i) {
         actors[i]->Release();
         DestroyBicho(actors[i]);
         actors[i] = nullptr;
     }
     actorCount = 0;
-    if (renderer) {
-        for (TextureHandle* t : {&digitsTexture, &barTexture, &eggTexture})
-            if (*t) renderer->ReleaseTexture(*t);
-    }
-    digitsTexture = barTexture = eggTexture = 0;
+}
+
+void Fondo::Release() {
+    ReleaseActors();
     ReleaseTiles();
     delete geometry;
     geometry = nullptr;

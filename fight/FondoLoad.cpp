@@ -6,7 +6,7 @@
 #include "base/ConfigFile.h"
 #include "base/Log.h"
 #include "fight/Fondo.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "sdk/Bicho.h"
 #include "sdk/Sonido.h"
 
@@ -34,14 +34,6 @@ int Fondo::Load(const char* path, Renderer* newRenderer, Particulas* newParticle
 
     for (int i = 0; i < actorCount; ++i) actors[i]->Reset();
 
-    if (renderer) {
-        digitsTexture = renderer->LoadTextureKeyed("bmp\\numerosb.bmp", 255, 0, 255);
-        barTexture = renderer->LoadTextureKeyed("bmp\\barra3.bmp", 255, 0, 255);
-        eggTexture = renderer->LoadTextureKeyed("bmp\\huevo.bmp", 255, 0, 255);
-    }
-    roundClock = 0.0f;
-    roundAge = 0.0f;
-    clockRunning = false;
     tintR = tintG = tintB = 1.0f;
     if (sound) sound->PlayMusic(music);
     return 0;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "fight/GestionJuego.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzRenderer.h"
 #include "menus/MenuController.h"

@@ -2,7 +2,7 @@
 """Fails when an #include points the wrong way between the project's folders.
 
 The game is built in layers, each seeing only the ones below it:
-    base <- sdk <- platform <- input <- creature <- fight <- menus <- app
+    base <- sdk <- platform <- input <- creature <- effects <- fight <- menus <- app
 Plug-ins see only sdk/ and base/ (renderers also their shared picture code).
 support/ serves tools, benchmarks, fuzz targets and tests, and sees the game
 layers. Nothing outside tests/ includes tests/, and nothing includes tools/,
@@ -13,7 +13,7 @@ import os
 import re
 import sys
 
-LAYERS = ["base", "sdk", "platform", "input", "creature", "fight", "menus", "app"]
+LAYERS = ["base", "sdk", "platform", "input", "creature", "effects", "fight", "menus", "app"]
 RANK = {name: i for i, name in enumerate(LAYERS)}
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc", ".c")
 SKIPPED = {".git", "build", "data"}

@@ -10,7 +10,7 @@
 
 #include "fight/Fight.h"
 #include "fight/GestionJuego.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "input/Teclado.h"
 #include "platform/SonidoNulo.h"
 #include "sdk/Bicho.h"

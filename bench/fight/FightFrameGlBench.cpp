@@ -23,7 +23,7 @@
 #include "bench/fight/RecordedFrame.h"
 #include "fight/Fight.h"
 #include "fight/GestionJuego.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "platform/SonidoNulo.h"
 #include "sdk/GameSettings.h"
 #include "sdk/KrellinExports.h"

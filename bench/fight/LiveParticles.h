@@ -1,7 +1,7 @@
 #pragma once
 // Keeps the fight benchmarks' particle load: 1,000 live particles of the
 // kinds a fight throws most, spread over the screen and never dying.
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 
 constexpr int kLiveParticles = 1000;
 

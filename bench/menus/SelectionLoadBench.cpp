@@ -24,7 +24,7 @@
 #include "creature/QvlRead.h"
 #include "creature/QvlReader.h"
 #include "fight/GestionJuego.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "menus/MenuController.h"
 #include "sdk/Bicho.h"
 #include "sdk/GameSettings.h"

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "base/Plugin.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ArtOutput.h"
-#include "fight/ParticlePictures.h"
+#include "effects/ParticlePictures.h"
 
 namespace {
 

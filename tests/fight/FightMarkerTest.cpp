@@ -33,7 +33,7 @@ TEST_F(FightTest, TheClockShowsWholeSecondsOrTheUnlimitedSign) {
     for (const ClockCase& c : cases) {
         SCOPED_TRACE(c.clock);
         settings.unlimitedTime = c.unlimited;
-        fight.stage->roundClock = c.clock;
+        fight.display.roundClock = c.clock;
         renderer.Forget();
         Frame(0.0f);
         const std::vector<DrawnPart> digits = renderer.PartsOf(kDigits);
@@ -73,7 +73,7 @@ TEST_F(FightTest, TheRoundNumberCountsRoundsWonAndWrapsAfterNine) {
         SCOPED_TRACE(std::to_string(c[0]) + "-" + std::to_string(c[1]));
         F(0).SetRoundsWon(c[0]);
         F(1).SetRoundsWon(c[1]);
-        fight.stage->roundAge = 2.0f;
+        fight.display.roundAge = 2.0f;
         renderer.Forget();
         Frame(0.0f);
         int shown = -1;

@@ -112,7 +112,7 @@ TEST_F(FightTest, RoundsEndByTimeOverOrKnockOut) {
         SCOPED_TRACE(c.name);
         settings.unlimitedTime = c.unlimited;
         Load();
-        fight.stage->roundClock = settings.roundTime + c.clockPastLimit;
+        fight.display.roundClock = settings.roundTime + c.clockPastLimit;
         SetLives(c.life0, c.life1);
         Frame(0.0f);
         EXPECT_EQ(fight.state.roundOver, c.over);
@@ -143,7 +143,7 @@ TEST_F(FightTest, RoundEndPhasesFollowTheOutcome) {
         SCOPED_TRACE(c.name);
         if (c.arcade) run.Start("UNO");
         Load();
-        if (!c.knockOut1) fight.stage->roundClock = settings.roundTime + 1.0f;
+        if (!c.knockOut1) fight.display.roundClock = settings.roundTime + 1.0f;
         SetLives(c.life0, c.life1);
         Frame();
         ASSERT_TRUE(fight.state.roundOver);
@@ -155,7 +155,7 @@ TEST_F(FightTest, RoundEndPhasesFollowTheOutcome) {
 
 TEST_F(FightTest, EqualLifeOnTimeShowsTristeEmpateAndTheNextRoundStarts) {
     Load();
-    fight.stage->roundClock = settings.roundTime + 1.0f;
+    fight.display.roundClock = settings.roundTime + 1.0f;
     SetLives(5.0f, 5.0f);
     Frame();
     Frame(5.01f);
@@ -171,7 +171,7 @@ TEST_F(FightTest, EqualLifeOnTimeShowsTristeEmpateAndTheNextRoundStarts) {
     EXPECT_EQ(fight.state.phaseTimer, 5.0f);
     EXPECT_TRUE(FightLoaded(fight));
     EXPECT_EQ(state, Fight);
-    EXPECT_EQ(fight.stage->roundClock, 0.0f);
+    EXPECT_EQ(fight.display.roundClock, 0.0f);
     EXPECT_EQ(F(0).GetRoundsWon() + F(1).GetRoundsWon(), 0);
     EXPECT_EQ(F(0).GetLife(), 10.0f);  // the restart reset both
     EXPECT_EQ(renderer.scales.back(), 70.0f);
@@ -229,7 +229,7 @@ TEST_F(FightTest, ARoundWonInArcadeAddsTheBonusOnce) {
         SCOPED_TRACE(c.name);
         run.Start("UNO");
         Load();
-        if (c.timeOver) fight.stage->roundClock = settings.roundTime + 1.0f;
+        if (c.timeOver) fight.display.roundClock = settings.roundTime + 1.0f;
         SetLives(c.life0, c.life1);
         F(0).SetPower(c.power0);
         Frame();
@@ -242,7 +242,7 @@ TEST_F(FightTest, ARoundWonInArcadeAddsTheBonusOnce) {
 TEST_F(FightTest, TheTallyTellsAFullLifeTimeOverWinItIsStillPerfect) {
     run.Start("UNO");
     Load();
-    fight.stage->roundClock = settings.roundTime + 1.0f;
+    fight.display.roundClock = settings.roundTime + 1.0f;
     SetLives(10.0f, 5.0f);
     Frame();
     for (int i = 0; i < 20 && fight.state.phase != 3; ++i) Frame(1.0f);

@@ -17,7 +17,7 @@
 #include "fight/Fight.h"
 #include "fight/Fondo.h"
 #include "fight/GestionJuego.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "input/Teclado.h"
 #include "sdk/Bicho.h"
 #include "sdk/GameSettings.h"

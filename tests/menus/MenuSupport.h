@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "fight/GestionJuego.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "input/Teclado.h"
 #include "menus/MenuController.h"
 #include "sdk/GameSettings.h"

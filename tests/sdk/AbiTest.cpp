@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "sdk/Bicho.h"
 #include "sdk/GameSettings.h"
 #include "sdk/InterfazAcciones.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdio>
 
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "sdk/Bicho.h"
 #include "tests/stage/StageSupport.h"
 
@@ -62,8 +62,6 @@ TEST_F(StageTest, StageFilesSetGeometryActorsAndMusic) {
         TestFolder::Write("logs/log.txt", "");
         renderer.keyed.clear();
         sound.music.clear();
-        stage.roundClock = stage.roundAge = 5.0f;
-        stage.clockRunning = true;
         if (c.text)
             LoadText(c.text);
         else
@@ -81,13 +79,8 @@ TEST_F(StageTest, StageFilesSetGeometryActorsAndMusic) {
         }
         EXPECT_EQ(sound.music, std::vector<std::string>{c.music});
         EXPECT_EQ(Log(), c.log);
-        EXPECT_EQ(renderer.keyed, (std::vector<std::string>{"bmp\\numerosb.bmp 255 0 255",
-                                                            "bmp\\barra3.bmp 255 0 255",
-                                                            "bmp\\huevo.bmp 255 0 255"}));
-        EXPECT_EQ((std::array<float, 5>{stage.tintR, stage.tintG, stage.tintB, stage.roundClock,
-                                        stage.roundAge}),
-                  (std::array<float, 5>{1, 1, 1, 0, 0}));
-        EXPECT_FALSE(stage.clockRunning);
+        EXPECT_EQ((std::array<float, 3>{stage.tintR, stage.tintG, stage.tintB}),
+                  (std::array<float, 3>{1, 1, 1}));
     }
 }
 
@@ -97,7 +90,7 @@ TEST_F(StageTest, APictureNamedAgainReplacesTheFirstTiles) {
     LoadText("[fondo]\nimagen = a.bmp\nimagen = b.bmp\n");
     ASSERT_EQ(stage.geometry->columns * stage.geometry->rows, 1);
     EXPECT_EQ(renderer.live.count(stage.geometry->tiles[0]), 1u);
-    EXPECT_EQ(renderer.live.size(), 1u + 3u);  // the tile and the three marker textures
+    EXPECT_EQ(renderer.live.size(), 1u);  // the second picture's one tile
 }
 
 // The farm with its real picture, actors and behaviours.

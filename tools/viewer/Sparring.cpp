@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/RunFrame.h"
+#include "fight/TimeEffects.h"
 #include "input/Teclado.h"
 #include "sdk/Bicho.h"
 #include "sdk/Renderer.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "input/InputSession.h"
 #include "input/Teclado.h"
 #include "platform/Events.h"

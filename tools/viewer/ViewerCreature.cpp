@@ -1,6 +1,6 @@
 #include "tools/viewer/ViewerCreature.h"
 
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "sdk/Bicho.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "sdk/GameSettings.h"
 #include "sdk/Bicho.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "base/Plugin.h"
 #include "sdk/Renderer.h"
 #include "tools/viewer/FileWatch.h"

@@ -2,7 +2,7 @@
 // the egg gives power to whoever picks it up.
 #include "base/Random.h"
 #include "sdk/Bicho.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string>
 
-#include "fight/ParticlePictures.h"
+#include "effects/ParticlePictures.h"
 #include "tests/TestFolder.h"
-#include "tests/particles/ParticleFixture.h"
+#include "tests/effects/ParticleFixture.h"
 
 namespace {
 

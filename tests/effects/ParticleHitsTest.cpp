@@ -1,7 +1,7 @@
 // Particles meeting creatures: projectiles, the egg and the blood stream.
 #include <map>
 
-#include "tests/particles/ParticleFixture.h"
+#include "tests/effects/ParticleFixture.h"
 
 namespace {
 

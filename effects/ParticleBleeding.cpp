@@ -4,8 +4,8 @@
 
 #include "base/Random.h"
 #include "sdk/Bicho.h"
-#include "fight/ParticleMath.h"
-#include "fight/Particulas.h"
+#include "effects/ParticleMath.h"
+#include "effects/Particulas.h"
 
 int Particulas::Sangrar(float, float, int count, float streamTime, Bicho* source) {
     // Drops keep returning to their source's wound: without one there is

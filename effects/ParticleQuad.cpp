@@ -2,7 +2,7 @@
 // with the 256-step tables instead of a trigonometric call per quad.
 #include <cmath>
 
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 
 namespace {
 

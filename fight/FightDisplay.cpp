@@ -1,8 +1,11 @@
-// The fight display: marker, round start, round-end banners and the tally.
+// The fight display: marker, round start, round-end banners and the tally,
+// drawn over the fight it shows.
 #include <cmath>
 
 #include "base/Random.h"
+#include "fight/Fight.h"
 #include "fight/Fondo.h"
+#include "fight/FightDisplay.h"
 #include "fight/GestionJuego.h"
 #include "fight/RoundBonus.h"
 #include "sdk/Bicho.h"
@@ -44,16 +47,15 @@ bool BannerScale(float phaseTimer, float* scale) {
     return true;
 }
 
-}  // namespace
-
-void Fondo::DrawDigit(int digit, float x, float y, float w, float h, float alpha) {
+void DrawDigit(Renderer* renderer, TextureHandle digitsTexture, int digit, float x, float y,
+               float w, float h, float alpha) {
     const float u = static_cast<float>(digit % 4) * 0.25f;
     const float v = static_cast<float>(digit / 4) * 0.25f;
     renderer->DrawImagePart(x, y, w, h, u, v, u + 0.25f, v + 0.25f, digitsTexture, 1.0f, 1.0f,
                             1.0f, alpha);
 }
 
-void Fondo::DrawBanner(const char* text, float x, float y, float scale) {
+void DrawBanner(Renderer* renderer, const char* text, float x, float y, float scale) {
     renderer->DrawTextCentered(x, y, scale, 1.0f, 1.0f, 1.0f, 1.0f, "%s", text);
     const float j1 = Jitter(), j2 = Jitter();
     renderer->DrawTextCentered(x - j1, y - j2, scale, 1.0f, 1.0f, 1.0f, 0.6f, "%s", text);
@@ -61,9 +63,19 @@ void Fondo::DrawBanner(const char* text, float x, float y, float scale) {
     renderer->DrawTextCentered(x - j3, y - j4, scale, 1.0f, 1.0f, 1.0f, 0.3f, "%s", text);
 }
 
-int Fondo::DrawHud(GestionJuego* run, float dt) {
-    if (clockRunning) roundClock += dt;
-    roundAge += dt;
+}  // namespace
+
+int DrawHud(FightController& fight, float dt) {
+    FightDisplay& d = fight.display;
+    if (d.clockRunning) d.roundClock += dt;
+    d.roundAge += dt;
+    Renderer* renderer = fight.context.renderer;
+    Bicho* fighter0 = fight.fighters[0];
+    Bicho* fighter1 = fight.fighters[1];
+    GestionJuego* run = fight.context.run;
+    const GameSettings* settings = fight.context.settings;
+    const float roundClock = d.roundClock, roundAge = d.roundAge;
+    const TextureHandle barTexture = d.barTexture, digitsTexture = d.digitsTexture, eggTexture = d.eggTexture;
     if (!renderer || !fighter0 || !fighter1) return 1;
     Bicho* fighters[2] = {fighter0, fighter1};
 
@@ -105,8 +117,8 @@ int Fondo::DrawHud(GestionJuego* run, float dt) {
     } else {
         // A clock past what an int holds shows 00 rather than overflowing.
         const long seconds = roundClock >= 0.0f && roundClock < 1e9f ? static_cast<long>(roundClock) : 0;
-        DrawDigit(static_cast<int>(seconds % 10), 0.48f, 0.01f, 0.1f, 0.15f, 1.0f);
-        DrawDigit(static_cast<int>((seconds % 100) / 10), 0.41f, 0.01f, 0.1f, 0.15f, 1.0f);
+        DrawDigit(renderer, digitsTexture, static_cast<int>(seconds % 10), 0.48f, 0.01f, 0.1f, 0.15f, 1.0f);
+        DrawDigit(renderer, digitsTexture, static_cast<int>((seconds % 100) / 10), 0.41f, 0.01f, 0.1f, 0.15f, 1.0f);
     }
 
     if (roundAge < 2.5f) {
@@ -123,11 +135,11 @@ int Fondo::DrawHud(GestionJuego* run, float dt) {
     }
     if (roundAge > 1.0f && roundAge < 3.0f) {
         const float s = std::sin((roundAge - 1.0f) * 0.5f * 3.1415f);
-        DrawBanner("ROUND", 0.5f, 0.3f, 6.0f * s);
+        DrawBanner(renderer, "ROUND", 0.5f, 0.3f, 6.0f * s);
         const unsigned played = static_cast<unsigned>(fighter0->GetRoundsWon()) +
                                 static_cast<unsigned>(fighter1->GetRoundsWon());
         const float w = 0.5f * s, h = 0.65f * s;
-        DrawDigit(static_cast<int>((played + 1u) % 10u), 0.5f - w * 0.5f, 0.6f - h * 0.5f, w, h,
+        DrawDigit(renderer, digitsTexture, static_cast<int>((played + 1u) % 10u), 0.5f - w * 0.5f, 0.6f - h * 0.5f, w, h,
                   1.0f);
     }
 
@@ -149,37 +161,43 @@ int Fondo::DrawHud(GestionJuego* run, float dt) {
     return 1;
 }
 
-int Fondo::ShowResult(float phaseTimer) {
+int ShowResult(FightController& fight, float phaseTimer) {
+    Renderer* renderer = fight.context.renderer;
+    Bicho* fighter0 = fight.fighters[0];
+    Bicho* fighter1 = fight.fighters[1];
     float scale;
     if (!renderer || !fighter0 || !fighter1 || !BannerScale(phaseTimer, &scale)) return 1;
     renderer->SetOverlayMode(1, 1);
     const float life0 = fighter0->GetLife(), life1 = fighter1->GetLife();
     if (life0 != life1) {
-        DrawBanner(NameOf(life0 > life1 ? fighter0 : fighter1), 0.5f, 0.3f, scale);
-        DrawBanner("WINS", 0.5f, 0.5f, scale);
+        DrawBanner(renderer, NameOf(life0 > life1 ? fighter0 : fighter1), 0.5f, 0.3f, scale);
+        DrawBanner(renderer, "WINS", 0.5f, 0.5f, scale);
     } else {
-        DrawBanner("TRISTE", 0.5f, 0.3f, scale);
-        DrawBanner("EMPATE", 0.5f, 0.5f, scale);
+        DrawBanner(renderer, "TRISTE", 0.5f, 0.3f, scale);
+        DrawBanner(renderer, "EMPATE", 0.5f, 0.5f, scale);
     }
     return 1;
 }
 
-int Fondo::ShowPerfect(float phaseTimer) {
+int ShowPerfect(FightController& fight, float phaseTimer) {
+    Renderer* renderer = fight.context.renderer;
     float scale;
     if (!renderer || !BannerScale(phaseTimer, &scale)) return 1;
     renderer->SetOverlayMode(1, 1);
-    DrawBanner("PEAZO", 0.5f, 0.3f, scale);
-    DrawBanner("PERFECT", 0.5f, 0.5f, scale);
+    DrawBanner(renderer, "PEAZO", 0.5f, 0.3f, scale);
+    DrawBanner(renderer, "PERFECT", 0.5f, 0.5f, scale);
     return 1;
 }
 
-int Fondo::ShowTally(GestionJuego*, float t) {
+int ShowTally(FightController& fight, float t) {
+    Renderer* renderer = fight.context.renderer;
+    Bicho* fighter0 = fight.fighters[0];
     if (!renderer || !fighter0) return 1;
     const RoundBonus bonus = RoundBonusOf(fighter0);
-    auto label = [this](float y, float scale, const char* text) {
+    auto label = [renderer](float y, float scale, const char* text) {
         renderer->DrawText(0.0f, y, scale, 1.0f, 1.0f, 1.0f, 1.0f, "%s", text);
     };
-    auto number = [this](float x, float y, float scale, int value) {
+    auto number = [renderer](float x, float y, float scale, int value) {
         renderer->DrawTextCentered(x, y, scale, 1.0f, 1.0f, 1.0f, 1.0f, "%07d", value);
     };
     renderer->SetOverlayMode(1, 1);
@@ -194,4 +212,22 @@ int Fondo::ShowTally(GestionJuego*, float t) {
         number(0.8f, 0.7f, 2.0f, bonus.Total());
     }
     return 1;
+}
+
+void LoadDisplay(FightDisplay& display, Renderer* renderer) {
+    if (renderer) {
+        display.digitsTexture = renderer->LoadTextureKeyed("bmp\\numerosb.bmp", 255, 0, 255);
+        display.barTexture = renderer->LoadTextureKeyed("bmp\\barra3.bmp", 255, 0, 255);
+        display.eggTexture = renderer->LoadTextureKeyed("bmp\\huevo.bmp", 255, 0, 255);
+    }
+    display.roundClock = 0.0f;
+    display.roundAge = 0.0f;
+    display.clockRunning = false;
+}
+
+void ReleaseDisplay(FightDisplay& display, Renderer* renderer) {
+    if (renderer)
+        for (TextureHandle* t : {&display.digitsTexture, &display.barTexture, &display.eggTexture})
+            if (*t) renderer->ReleaseTexture(*t);
+    display.digitsTexture = display.barTexture = display.eggTexture = 0;
 }

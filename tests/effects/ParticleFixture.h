@@ -6,8 +6,8 @@
 
 #include "sdk/Bicho.h"
 #include "sdk/InterfazAcciones.h"
-#include "fight/Particulas.h"
-#include "tests/particles/RecordingRenderer.h"
+#include "effects/Particulas.h"
+#include "tests/effects/RecordingRenderer.h"
 
 // Behaviour that only counts the hits its creature takes.
 class HitCounter : public InterfazAcciones {

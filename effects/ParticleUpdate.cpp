@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "base/Random.h"
-#include "fight/ParticleMath.h"
-#include "fight/Particulas.h"
+#include "effects/ParticleMath.h"
+#include "effects/Particulas.h"
 
 namespace {
 

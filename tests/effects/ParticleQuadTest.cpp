@@ -1,7 +1,7 @@
 // The rotated quads of drops and their hand-over to the renderer.
 #include <cmath>
 
-#include "tests/particles/ParticleFixture.h"
+#include "tests/effects/ParticleFixture.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 
 #include <new>
 
 #include "base/Log.h"
-#include "fight/ParticleMath.h"
-#include "fight/ParticlePictures.h"
+#include "effects/ParticleMath.h"
+#include "effects/ParticlePictures.h"
 
 static_assert(sizeof kParticlePictures / sizeof kParticlePictures[0] == Particulas::kTextureCount,
               "one texture slot per particle picture");

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "tests/particles/ParticleFixture.h"
+#include "tests/effects/ParticleFixture.h"
 
 namespace {
 

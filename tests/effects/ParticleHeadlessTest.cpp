@@ -2,7 +2,7 @@
 #include <string>
 
 #include "base/Plugin.h"
-#include "tests/particles/ParticleFixture.h"
+#include "tests/effects/ParticleFixture.h"
 
 namespace {
 
