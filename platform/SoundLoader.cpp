@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "base/Log.h"
-#include "base/ConfigFile.h"
 #include "base/Plugin.h"
+#include "platform/DllSection.h"
 #include "platform/SonidoNulo.h"
 
 namespace {
@@ -20,19 +20,16 @@ Sonido* LoadSound(WindowHandle, InstanceHandle) {
     char library[256];
     strcpy(library, kDefaultLibrary);
 
-    ConfigFile config;
-    if (config.Open(kSoundConfigPath) != Ok) {
-        LogPrintf("     Interfaz Sonido: fichero de configuracion erroneo\n");
-    } else {
-        config.Load();
-        const char* name = config.GetValue("[dll]", "dll");
-        if (!name) {
+    switch (ReadDllEntry(kSoundConfigPath, library, sizeof library)) {
+        case DllEntry::kUnreadableFile:
+            LogPrintf("     Interfaz Sonido: fichero de configuracion erroneo\n");
+            break;
+        case DllEntry::kNoEntry:
             LogPrintf("     Interfaz Sonido: No hay libreria definida y el sonido estara "
                       "inhabilitado\n");
             return new SonidoNulo();
-        }
-        strncpy(library, name, sizeof library - 1);
-        library[sizeof library - 1] = '\0';
+        case DllEntry::kFound:
+            break;
     }
 
     // The library stays loaded for the rest of the run.

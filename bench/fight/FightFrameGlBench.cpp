@@ -26,7 +26,7 @@
 #include "effects/Particulas.h"
 #include "platform/SonidoNulo.h"
 #include "sdk/GameSettings.h"
-#include "sdk/KrellinExports.h"
+#include "plugins/renderer_gl/KrellinExports.h"
 #include "support/testing/IdleKeyboard.h"
 
 namespace {

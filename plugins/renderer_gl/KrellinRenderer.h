@@ -8,7 +8,7 @@
 #include <cstdarg>
 #include <vector>
 
-#include "sdk/KrellinExports.h"
+#include "plugins/renderer_gl/KrellinExports.h"
 #include "sdk/Renderer.h"
 #include "plugins/renderer_common/TextureTable.h"
 #include "plugins/renderer_gl/BlendModes.h"

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "sdk/Renderer.h"
-#include "sdk/KrellinExports.h"
+#include "plugins/renderer_gl/KrellinExports.h"
 #include "tests/TestFolder.h"
 
 typedef std::array<int, 4> Rgba;

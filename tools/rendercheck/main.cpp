@@ -12,7 +12,7 @@
 #include <string>
 
 #include "base/Plugin.h"
-#include "sdk/KrellinExports.h"
+#include "plugins/renderer_gl/KrellinExports.h"
 #include "support/rendercheck/CheckScene.h"
 
 namespace {

@@ -18,5 +18,5 @@ struct ArtPicture {
 };
 
 // Pictures that are one drawing each, in writing order: the particles'
-// (fight/ParticlePictures.h) first.
+// (effects/ParticlePictures.h) first.
 const std::vector<ArtPicture>& PlainArtPictures();
