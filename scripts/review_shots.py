@@ -2,15 +2,18 @@
 """Replays a session in the real renderer and keeps a picture of each moment
 the session marks, so a person can look at every screen of the game.
 
-    review_shots.py GAME_DIR SESSION OUT_DIR
+    review_shots.py GAME_DIR SESSION OUT_DIR [SHEET.png [LEADING.png ...]]
 
 A line "# shot: NAME" in the session marks the frame that follows it. The
 game folder is copied to a temporary folder and run there with Krellin
 (SDL_VIDEODRIVER as the caller set it: offscreen needs no X server), the
 session replayed (CORRALON_REPLAY) and those frames saved
 (CORRALON_SCREENSHOT_PRESENTS). The pictures land in OUT_DIR as
-NN_NAME.png, in order; their paths are printed, one a line. Exit status 1
-when the game fails or a marked frame left no picture."""
+NN_NAME.png, in order; their paths are printed, one a line. OUT_DIR is emptied
+first. With SHEET.png the LEADING pictures that exist and then these go on
+one contact sheet
+(contact_sheet.py). Exit status 1 when the game fails, a marked frame left
+no picture or a picture is blank."""
 import os
 import re
 import shutil
@@ -43,15 +46,16 @@ def marked_frames(session_path):
 
 
 def main(argv):
-    if len(argv) != 4:
+    if len(argv) < 4:
         sys.stderr.write(__doc__)
         return 2
-    game_dir, session, out_dir = argv[1:]
+    game_dir, session, out_dir = argv[1:4]
     marks = marked_frames(session)
     if not marks:
         sys.stderr.write("review_shots: %s marks no frame\n" % session)
         return 1
-    os.makedirs(out_dir, exist_ok=True)
+    shutil.rmtree(out_dir, ignore_errors=True)
+    os.makedirs(out_dir)
     with tempfile.TemporaryDirectory(prefix="corralon-review-") as work:
         game = os.path.join(work, "game")
         shutil.copytree(game_dir, game, symlinks=True)
@@ -78,10 +82,18 @@ def main(argv):
             sys.stderr.write("review_shots: %d frames marked, %d pictures saved\n" %
                              (len(marks), len(shots)))
             return 1
+        kept = []
         for index, (shot, (_, name)) in enumerate(zip(shots, marks), 1):
             target = os.path.join(out_dir, "%02d_%s.png" % (index, name))
             shutil.copyfile(os.path.join(shots_dir, shot), target)
             print(target)
+            kept.append(target)
+    if len(argv) > 4:
+        sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+        import contact_sheet
+        # The walk's pictures are there only when its window could open.
+        leading = [path for path in argv[5:] if os.path.exists(path)]
+        return contact_sheet.main([argv[0], argv[4]] + leading + kept)
     return 0
 
 
