@@ -1,6 +1,9 @@
 #include "base/Clock.h"
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace {
 // The steady clock counts from an arbitrary start that does not move, like
@@ -26,4 +29,17 @@ bool PlatformQueryPerformanceCounter(int64_t* count) {
     if (!count) return false;
     *count = SteadyNanoseconds();
     return true;
+}
+
+void StampFirstPresent() {
+    const char* path = getenv("CORRALON_FIRST_PRESENT_STAMP");
+    if (!path || !*path) return;
+    const long long ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                             std::chrono::steady_clock::now().time_since_epoch())
+                             .count();
+    const std::string aside = std::string(path) + ".part";
+    FILE* file = fopen(aside.c_str(), "w");
+    if (!file) return;
+    fprintf(file, "%lld\n", ns);
+    if (fclose(file) == 0) rename(aside.c_str(), path);
 }

@@ -15,13 +15,7 @@ public:
     explicit FuzzRenderer(bool keepPixels = true) : keepPixels_(keepPixels) {}
     void DrawImage(float x, float y, float w, float h, TextureHandle texture, float, float, float,
                    float a) override;
-    TextureHandle CreateTexture(const unsigned char* pixels, int width, int height,
-                                int bytesPerPixel, const char* name) override;
-    void GetTextureInfo(TextureHandle texture, int* height, int* width, int* bytesPerPixel,
-                        const char** name, int* flag) override;
-    void GetTextureData(TextureHandle texture, unsigned char* pixels) override;
-    int CountTextures() override;
-    void ReleaseTexture(TextureHandle texture) override;
+    CORRALON_RENDERER_TEXTURE_OPERATIONS(CORRALON_RENDERER_OVERRIDE)
 
     size_t Live() const { return textures_.size(); }
     int BadReleases() const { return badReleases_; }

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/Clock.h"
 #include "bench/BareGlWindow.h"
 
 namespace {
@@ -15,19 +16,6 @@ namespace {
 constexpr int kWidth = 800;  // the window cfg/krellin.txt gives the game
 constexpr int kHeight = 600;
 constexpr unsigned kColorBufferBit = 0x4000;
-
-void Stamp() {
-    const char* path = getenv("CORRALON_FIRST_PRESENT_STAMP");
-    if (!path || !*path) return;
-    const long long ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                             std::chrono::steady_clock::now().time_since_epoch())
-                             .count();
-    const std::string aside = std::string(path) + ".part";
-    FILE* file = fopen(aside.c_str(), "w");
-    if (!file) return;
-    fprintf(file, "%lld\n", ns);
-    if (fclose(file) == 0) rename(aside.c_str(), path);
-}
 
 }  // namespace
 
@@ -47,7 +35,7 @@ int main(int, char**) {
     clearColor(0.0f, 0.0f, 0.0f, 1.0f);
     clear(kColorBufferBit);
     SDL_GL_SwapWindow(bare.window);
-    Stamp();
+    StampFirstPresent();
     bare.Close();
     SDL_Quit();
     return 0;

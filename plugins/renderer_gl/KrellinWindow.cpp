@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/Clock.h"
 #include "base/Log.h"
 #include "plugins/renderer_common/Picture.h"
 #include "plugins/renderer_gl/BareXFullscreen.h"
@@ -14,21 +15,6 @@
 namespace {
 const char kWindowTitle[] = "Brocanto OGL";
 
-// The start-up benchmark's finish line: with CORRALON_FIRST_PRESENT_STAMP
-// set, the first swap writes the monotonic clock in nanoseconds to that
-// file, whole or not at all (written aside, then renamed).
-void StampFirstPresent() {
-    const char* path = getenv("CORRALON_FIRST_PRESENT_STAMP");
-    if (!path || !*path) return;
-    const long long ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                             std::chrono::steady_clock::now().time_since_epoch())
-                             .count();
-    const std::string aside = std::string(path) + ".part";
-    FILE* file = fopen(aside.c_str(), "w");
-    if (!file) return;
-    fprintf(file, "%lld\n", ns);
-    if (fclose(file) == 0) rename(aside.c_str(), path);
-}
 }  // namespace
 
 KrellinRenderer::~KrellinRenderer() { TearDown(); }

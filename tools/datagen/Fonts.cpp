@@ -27,10 +27,7 @@ bool WriteFonts(const OutputFolder& out) {
     // White ink over a black outline: the renderer tints it to any colour.
     const FontSheetStyle style = {"DejaVuSans-Bold.ttf", 2, {0, 255, 0}, {0, 0, 0},
                                   {255, 255, 255},       {255, 255, 255}};
-    BmpImage sheet;
-    return DrawFontSheet(style, &sheet) &&
-           out.Write("bmp\\fuenteZeltor.bmp",
-                     EncodeBmp(sheet.width, sheet.height, 4, sheet.pixels.data(), 2835));
+    return WriteFontSheet(out, "bmp\\fuenteZeltor.bmp", style);
 }
 
 namespace {

@@ -10,10 +10,7 @@ namespace {
 bool WriteCreditsFont(const OutputFolder& out, const DataSources&) {
     const FontSheetStyle style = {"DejaVuSans-Bold.ttf", 2,          {255, 255, 255}, {59, 35, 20},
                                   {255, 246, 200},       {255, 170, 60}};
-    BmpImage sheet;
-    return DrawFontSheet(style, &sheet) &&
-           out.Write("bmp\\fuenteCreditos.bmp",
-                     EncodeBmp(sheet.width, sheet.height, 4, sheet.pixels.data(), 2835));
+    return WriteFontSheet(out, "bmp\\fuenteCreditos.bmp", style);
 }
 
 }  // namespace

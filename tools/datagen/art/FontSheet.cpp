@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tools/datagen/FontFile.h"
+#include "tools/datagen/OutputFolder.h"
 
 namespace {
 
@@ -211,4 +212,10 @@ bool DrawFontSheet(const FontSheetStyle& style, BmpImage* sheet) {
     }
     FT_Done_FreeType(library);
     return ok;
+}
+
+bool WriteFontSheet(const OutputFolder& out, const char* name, const FontSheetStyle& style) {
+    BmpImage sheet;
+    return DrawFontSheet(style, &sheet) &&
+           out.Write(name, EncodeBmp(sheet.width, sheet.height, 4, sheet.pixels.data(), 2835));
 }

@@ -23,3 +23,7 @@ struct FontSheetStyle {
 // is the glyphs' coverage; the background is the key colour with alpha 0.
 // False, with the reason on stderr, when the font is missing or lacks a glyph.
 bool DrawFontSheet(const FontSheetStyle& style, BmpImage* sheet);
+
+class OutputFolder;
+// Draws the sheet and writes it as `name` (a 32-bit BMP stamped 72 dpi).
+bool WriteFontSheet(const OutputFolder& out, const char* name, const FontSheetStyle& style);
