@@ -2,9 +2,12 @@
 // Pictures as both renderers keep them on the CPU side.
 #include <vector>
 
-// Largest side of a picture or texture we accept; anything bigger is
-// treated as a broken file rather than allocated.
-constexpr int kMaxPictureSide = 8192;
+#include "base/Bmp.h"
+
+// Largest side of a picture or texture we accept, the same for every BMP
+// reader of the game; anything bigger is treated as a broken file rather
+// than allocated.
+constexpr int kMaxPictureSide = kMaxBmpSide;
 
 // Rows top to bottom, RGB (3) or RGBA (4) byte order.
 struct Picture {
@@ -12,7 +15,7 @@ struct Picture {
     std::vector<unsigned char> pixels;
 };
 
-// Reads a BMP (24-bit, 32-bit or 8-bit palette) into RGBA. A 32-bit picture
+// Reads a BMP (the base reader's: palettes, 16, 24 and 32 bits, masks) into RGBA. A 32-bit picture
 // keeps its own alpha (all zero counts as opaque); the others are opaque.
 // Keyed pictures also get alpha 0 where the colour equals (keyR, keyG,
 // keyB). False (and `out` untouched) on any failure.

@@ -1,6 +1,6 @@
 // The tools' BMP files: what is written reads back, headers are the ones the
 // game and painting programs expect, and readers refuse what they cannot take.
-#include "support/bmp/Bmp.h"
+#include "base/Bmp.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "DatagenOutput.h"
 
-#include "support/bmp/Bmp.h"
+#include "base/Bmp.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "fight/Fondo.h"
 #include "sdk/Bicho.h"
-#include "support/bmp/Bmp.h"
+#include "base/Bmp.h"
 #include "tests/renderer_gl/KrellinFixture.h"
 
 namespace {

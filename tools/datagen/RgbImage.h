@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "support/bmp/Bmp.h"
+#include "base/Bmp.h"
 
 struct RgbImage {
     int width = 0, height = 0;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "creature/QvlFormat.h"
-#include "support/bmp/Bmp.h"
+#include "base/Bmp.h"
 #include "tools/qvl/QvlManifest.h"
 #include "tools/qvl/QvlTool.h"
 

@@ -8,7 +8,7 @@
 #include "sdk/Bicho.h"
 #include "base/Files.h"
 #include "sdk/Renderer.h"
-#include "support/bmp/Bmp.h"
+#include "base/Bmp.h"
 #include "tools/qvl/QvlTool.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support/bmp/Bmp.h"
+#include "base/Bmp.h"
 
 class Renderer;
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "support/bmp/Bmp.h"
+#include "base/Bmp.h"
 #include "tools/datagen/DataGroup.h"
 #include "tools/datagen/art/ArtText.h"
 

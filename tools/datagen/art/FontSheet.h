@@ -3,7 +3,7 @@
 // layout the renderer relies on), drawn with FreeType from a system font.
 #include <string>
 
-#include "support/bmp/Bmp.h"
+#include "base/Bmp.h"
 
 // 16 x 16 cells of 64 pixels: capitals 40 pixels tall, large enough that
 // the biggest texts of the game are drawn from the picture, not blown up.

@@ -1,4 +1,4 @@
-#include "support/bmp/Bmp.h"
+#include "base/Bmp.h"
 
 #include <cstdio>
 
@@ -74,6 +74,25 @@ bool WriteBmp(const std::string& path, const BmpImage& image) {
     return fclose(file) == 0 && ok;
 }
 
+namespace {
+
+// One channel of a packed pixel, scaled to 8 bits; 255 without a mask.
+unsigned char Channel(uint32_t value, uint32_t mask) {
+    if (!mask) return 255;
+    int shift = 0;
+    while (!(mask >> shift & 1)) ++shift;
+    const uint32_t top = mask >> shift;
+    return static_cast<unsigned char>(((value & mask) >> shift) * 255u / top);
+}
+
+struct Layout {
+    unsigned bits = 0;
+    uint32_t masks[4] = {0, 0, 0, 0};  // R G B A, for 16 and 32 bits
+    std::vector<unsigned char> palette;  // B G R x entries
+};
+
+}  // namespace
+
 bool DecodeBmp(const std::vector<unsigned char>& data, const std::string& name,
                const BmpReadRules& rules, BmpImage& image, std::string& reason) {
     if (data.size() < kHeaderBytes || data[0] != 'B' || data[1] != 'M') {
@@ -81,24 +100,63 @@ bool DecodeBmp(const std::vector<unsigned char>& data, const std::string& name,
         return false;
     }
     const uint32_t offset = Get32(&data[10]);
+    const uint32_t headerSize = Get32(&data[14]);
     const int32_t width = static_cast<int32_t>(Get32(&data[18]));
     const int32_t rawHeight = static_cast<int32_t>(Get32(&data[22]));
-    const unsigned bits = Get16(&data[28]);
+    Layout layout;
+    layout.bits = Get16(&data[28]);
+    const unsigned bits = layout.bits;
     const uint32_t compression = Get32(&data[30]);
     const bool topDown = rules.topDown && rawHeight < 0;
     const int64_t height = topDown ? -static_cast<int64_t>(rawHeight) : rawHeight;
-    const bool packed = compression == 0 || (rules.bitfields && bits == 32 && compression == kBitfields);
-    if ((bits != 24 && bits != 32) || !packed || width <= 0 || height <= 0 ||
-        width > rules.maxSide || height > rules.maxSide) {
+    const bool palette = rules.palettes && (bits == 1 || bits == 4 || bits == 8);
+    const bool packed = bits == 24 || bits == 32 || (rules.palettes && bits == 16);
+    const bool masked = rules.bitfields && (bits == 16 || bits == 32) && compression == kBitfields;
+    if (!(palette || packed) || !(compression == 0 || masked) || headerSize < 40 ||
+        width <= 0 || height <= 0 || width > rules.maxSide || height > rules.maxSide) {
         reason = name + ": only uncompressed 24- and 32-bit bottom-up BMP files are taken";
         return false;
     }
-    const int bpp = static_cast<int>(bits / 8);
-    const size_t row = RowBytes(width, bpp);
+    const uint64_t tableAt = 14ull + headerSize;
+    if (masked || (bits == 32 && headerSize >= 56)) {
+        // Masks follow a 40-byte header, or sit inside a longer one.
+        const uint64_t at = headerSize >= 52 ? 54 : tableAt;
+        const int count = headerSize >= 56 ? 4 : 3;
+        if (at + 4ull * count > data.size()) {
+            reason = name + ": pixel data cut short";
+            return false;
+        }
+        for (int i = 0; i < count; ++i) layout.masks[i] = Get32(&data[at + 4 * i]);
+        if (!masked) layout.masks[0] = layout.masks[1] = layout.masks[2] = 0;
+    }
+    if (bits == 16 && !masked) {  // 5-5-5
+        layout.masks[0] = 0x7c00;
+        layout.masks[1] = 0x03e0;
+        layout.masks[2] = 0x001f;
+    }
+    if (bits == 32 && !masked) {
+        layout.masks[0] = 0x00ff0000;
+        layout.masks[1] = 0x0000ff00;
+        layout.masks[2] = 0x000000ff;
+        if (headerSize < 56 || !layout.masks[3]) layout.masks[3] = 0xff000000;
+    }
+    if (palette) {
+        uint32_t count = Get32(&data[46]);
+        if (count == 0 || count > (1u << bits)) count = 1u << bits;
+        if (tableAt + 4ull * count > data.size()) {
+            reason = name + ": pixel data cut short";
+            return false;
+        }
+        layout.palette.assign(data.begin() + static_cast<long>(tableAt),
+                              data.begin() + static_cast<long>(tableAt + 4ull * count));
+    }
+    const size_t row = ((static_cast<size_t>(width) * bits + 31) / 32) * 4;
     if (offset > data.size() || data.size() - offset < row * static_cast<size_t>(height)) {
         reason = name + ": pixel data cut short";
         return false;
     }
+    const bool alpha = bits == 32 && layout.masks[3];
+    const int bpp = alpha ? 4 : 3;
     image.width = width;
     image.height = static_cast<int>(height);
     image.bytesPerPixel = bpp;
@@ -106,11 +164,22 @@ bool DecodeBmp(const std::vector<unsigned char>& data, const std::string& name,
     for (int y = 0; y < image.height; ++y) {
         const unsigned char* src = &data[offset + row * static_cast<size_t>(topDown ? y : height - 1 - y)];
         unsigned char* dst = &image.pixels[static_cast<size_t>(y) * width * bpp];
-        for (int x = 0; x < width; ++x, src += bpp, dst += bpp) {
-            dst[0] = src[2];
-            dst[1] = src[1];
-            dst[2] = src[0];
-            if (bpp == 4) dst[3] = src[3];
+        for (int x = 0; x < width; ++x, dst += bpp) {
+            if (palette) {
+                const unsigned index = bits == 8 ? src[x] : bits == 4 ? src[x / 2] >> (x % 2 ? 0 : 4) & 15
+                                                                     : src[x / 8] >> (7 - x % 8) & 1;
+                const size_t at = index * 4u;
+                const bool known = at + 2 < layout.palette.size();
+                for (int c = 0; c < 3; ++c) dst[c] = known ? layout.palette[at + 2 - c] : 0;
+            } else if (bits == 24) {
+                dst[0] = src[x * 3 + 2];
+                dst[1] = src[x * 3 + 1];
+                dst[2] = src[x * 3];
+            } else {
+                const unsigned char* p = src + x * (bits / 8);
+                const uint32_t value = bits == 16 ? Get16(p) : Get32(p);
+                for (int c = 0; c < bpp; ++c) dst[c] = Channel(value, layout.masks[c]);
+            }
         }
     }
     return true;
