@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "../keyboard/TempGameFolder.h"
+#include "tests/TempGameFolder.h"
 
 namespace {
 

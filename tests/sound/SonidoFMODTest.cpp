@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "../keyboard/TempGameFolder.h"
+#include "tests/TempGameFolder.h"
 #include "AudioCapture.h"
 #include "base/Library.h"
 #include "tests/WaitFor.h"

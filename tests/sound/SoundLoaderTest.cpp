@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "../keyboard/TempGameFolder.h"
+#include "tests/TempGameFolder.h"
 #include "platform/SonidoNulo.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The real program replaying sessions, with the windowless renderer.
 #include <gtest/gtest.h>
 
-#include "GameLog.h"
+#include "tests/input/GameLog.h"
 #include "tests/e2e/GameRun.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <functional>
 #include <memory>
 
-#include "PadTestSupport.h"
+#include "tests/PadTestSupport.h"
 #include "input/TecladoDI.h"
 #include "platform/PadSourceSDL.h"
 

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "PadTestSupport.h"
+#include "tests/PadTestSupport.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "TempGameFolder.h"
+#include "tests/TempGameFolder.h"
 #include "platform/Events.h"
 #include "input/KeyboardSourceSession.h"
 #include "input/KeyboardSourceSessionFormat.h"

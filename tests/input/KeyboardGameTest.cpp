@@ -2,7 +2,7 @@
 // reach the keyboard's recording, and the recording replays.
 #include <gtest/gtest.h>
 
-#include "GameLog.h"
+#include "tests/input/GameLog.h"
 #include "tests/e2e/GameRun.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "TempGameFolder.h"
+#include "tests/TempGameFolder.h"
 #include "base/Files.h"
 #include "platform/KeyNames.h"
 

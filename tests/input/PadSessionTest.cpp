@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "PadTestSupport.h"
+#include "tests/PadTestSupport.h"
 #include "input/InputSession.h"
 #include "input/KeyboardSourceSession.h"
 #include "input/KeyboardSourceSessionFormat.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../keyboard/TempGameFolder.h"
+#include "tests/TempGameFolder.h"
 #include "platform/KeyboardSource.h"
 
 // Plugged in on construction, pulled out on Unplug or destruction. As a game
