@@ -1,8 +1,11 @@
 #include "app/Game.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/DebugSwitch.h"
+#include "base/Files.h"
 #include "base/Log.h"
 #include "app/MusicNames.h"
 #include "app/RunFrame.h"
@@ -38,7 +41,7 @@ namespace {
 
 FrameRateDisplay frameRateDisplay;
 
-const char kDashes[] = "<< ------------------------------------------------------ >>\n";
+const char kDashes[] = "<< ------------------------------------------------------ >>";
 
 void ReturnMenuToRoot(void*) { menuController->ReturnToRoot(); }
 const FightHooks kFightHooks = {ReturnMenuToRoot, nullptr};
@@ -144,11 +147,14 @@ int StartGame(InstanceHandle instance, int /*showCommand*/) {
 }
 
 int GameMain(const char* commandLine) {
-    LogReset();
-    LogPrintf("%s", kDashes);
+    const int reset = LogReset();
+    LogPrintf("%s\n", kDashes);
     LogPrintf("<< - >> Fichero de Log Iniciado           %10d << - >>\n",
               static_cast<int>(PlatformTickCount()));
-    LogPrintf("%s", kDashes);
+    LogPrintf("%s\n", kDashes);
+    if (reset == 2)
+        LogPrintf("     Graficos: El log anterior no se cerro: otra copia del juego en marcha "
+                  "o un final brusco\n");
 
     ReadSavedOptions(kSavedOptionsPath, &gameSettings);
     if (ParseDebugInfoSwitch(commandLine)) gameSettings.debugInfo = 1;
@@ -162,13 +168,19 @@ int GameMain(const char* commandLine) {
 
     ShutdownSubsystems();
     // The old file stays as it was; the player should know the change is lost.
-    if (!WriteSavedOptions(kSavedOptionsPath, gameSettings))
-        LogPrintf("     Graficos: No se han podido guardar las opciones en %s\n", kSavedOptionsPath);
+    if (!WriteSavedOptions(kSavedOptionsPath, gameSettings)) {
+        const char* why = PlatformErrorText(errno);
+        // Without a log the player would never hear of it.
+        if (!LogPrintf("     Graficos: No se han podido guardar las opciones en %s: %s\n",
+                       kSavedOptionsPath, why))
+            fprintf(stderr, "Corralon: No se han podido guardar las opciones en %s: %s\n",
+                    kSavedOptionsPath, why);
+    }
 
-    LogPrintf("%s", kDashes);
+    LogPrintf("%s\n", kDashes);
     LogPrintf("<< - >> Fin del log                       %10d << - >>\n",
               static_cast<int>(PlatformTickCount()));
-    LogPrintf("%s", kDashes);
+    LogPrintf("%s\n", kDashes);
 
     free(gameSettings.player1Name);
     free(gameSettings.player2Name);
