@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "TempGameFolder.h"
@@ -312,11 +314,38 @@ TEST_F(KeyboardTest, BindingsFileShortMissingAndSaved) {
     StartKeyboard();
     EXPECT_STREQ(kb->KeyName(0, 0x1), "UP");
     EXPECT_STREQ(kb->KeyName(1, 0x100), "H");
-    // Longer files give their first 20 bytes.
-    std::vector<unsigned char> longer(25, kQ);
-    TempGameFolder::WriteBytes("cfg/tecladoDI.cfg", longer);
-    StartKeyboard();
-    EXPECT_STREQ(kb->KeyName(1, 0x100), "Q");
+}
+
+// A damaged key file: what is wrong takes the defaults, with one line; the
+// menus' keys keep answering.
+TEST_F(KeyboardTest, DamagedBindingsFileTakesDefaultsForWhatIsWrong) {
+    std::vector<unsigned char> valid(20);
+    for (int i = 0; i < 20; ++i) valid[i] = static_cast<unsigned char>(0x10 + i);
+    std::vector<unsigned char> oneBad = valid;
+    oneBad[0] = 0xFF;
+    struct Case {
+        std::vector<unsigned char> bytes;
+        const char* up1;     // player 1's up afterwards
+        const char* right2;  // player 2's right afterwards
+        const char* logged;  // empty: no line
+    } cases[] = {
+        {valid, "Q", "LCONTROL", ""},
+        {oneBad, "UP", "LCONTROL", "cfg\\tecladoDI.cfg: 1 teclas fuera de la tabla"},
+        {std::vector<unsigned char>(20, 0xFF), "UP", "D", "20 teclas fuera de la tabla"},
+        {std::vector<unsigned char>(25, kQ), "UP", "D", "mas de 20 bytes"},
+        {std::vector<unsigned char>(1 << 20, 0x10), "UP", "D", "mas de 20 bytes"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.up1 + std::string(" ") + c.logged);
+        ASSERT_EQ(remove("logs/log.txt") == 0 || errno == ENOENT, true);
+        TempGameFolder::WriteBytes("cfg/tecladoDI.cfg", c.bytes);
+        StartKeyboard();
+        EXPECT_STREQ(kb->KeyName(0, 0x1), c.up1);
+        EXPECT_STREQ(kb->KeyName(1, 0x8), c.right2);
+        const std::string log = TempGameFolder::ReadText("logs/log.txt");
+        EXPECT_EQ(log.find(c.logged) != std::string::npos && !log.empty(), *c.logged != 0) << log;
+        EXPECT_LE(std::count(log.begin(), log.end(), '\n'), 1);
+    }
 }
 
 TEST_F(KeyboardTest, ShutdownWithoutInitKeepsTheSavedKeys) {
