@@ -40,6 +40,7 @@ FightController fightController;
 namespace {
 
 FrameRateDisplay frameRateDisplay;
+bool graphicsFailed = false;  // the exit status tells a script the game never showed
 
 const char kDashes[] = "<< ------------------------------------------------------ >>";
 
@@ -68,11 +69,17 @@ void InitSubsystems() {
     if (!renderer) {
         // Nothing can be drawn: end through the normal shutdown without
         // running a frame.
+        graphicsFailed = true;
+        fprintf(stderr, "Corralon: No se han iniciado los graficos, fin del programa (%s)\n",
+                kLogPath);
         PlatformPostClose();
         return;
     }
     if (!renderer->Init(&gameWindow, gameInstance)) {
         LogPrintf("     Graficos: No se han iniciado los graficos, fin del programa\n");
+        fprintf(stderr, "Corralon: No se han iniciado los graficos, fin del programa (%s)\n",
+                kLogPath);
+        graphicsFailed = true;
         PlatformPostClose();
     }
     // The logo first: everything else the start-up loads takes far longer
@@ -185,5 +192,5 @@ int GameMain(const char* commandLine) {
     free(gameSettings.player1Name);
     free(gameSettings.player2Name);
     gameSettings.player1Name = gameSettings.player2Name = nullptr;
-    return 0;
+    return graphicsFailed ? 1 : 0;
 }

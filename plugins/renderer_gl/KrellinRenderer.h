@@ -98,6 +98,7 @@ private:
     std::vector<SpriteVertex> keptVertices_;
     std::vector<SpriteRun> keptRuns_;
     bool presented_ = false;
+    GLsync lastFrameDone_ = nullptr;  // signalled when the GPU has drawn the last frame
 
     // Flags the event watch raises; Present acts on them.
     std::atomic<bool> wantFullscreenToggle_{false};
