@@ -49,12 +49,21 @@ TEST(SessionLine, MalformedLinesChangeNothing) {
     keys[0x10] = kKeyDown;
     uint8_t copy[kKeyStateSize];
     memcpy(copy, keys, sizeof keys);
-    for (const char* bad : {"+Q", "abc", "0.1x", "-0.1", "nan", "inf", "1e9", "0.1 Q",
-                            "0.1 +NOSUCHKEY", "0.1 +0x100", "0.1 +0x00", "0.1 +0x", "0.1 -Q +",
-                            "0.1 *0", "0.1 *", "0.1 *2x", "0.1 *100001", "0.1 *2 *3"}) {
+    // The message names the token at fault and, for numbers, the range.
+    const struct {
+        const char* line;
+        const char* says;
+    } cases[] = {{"+Q", "'+Q'"}, {"abc", ""}, {"0.1x", ""}, {"-0.1", ""}, {"nan", ""},
+                 {"inf", ""}, {"1e9", "(0 to 3600 seconds) expected in '1e9'"}, {"0.1 Q", "'Q'"},
+                 {"0.1 +NOSUCHKEY", ""}, {"0.1 +0x100", ""}, {"0.1 +0x00", ""}, {"0.1 +0x", ""},
+                 {"0.1 -Q +", ""}, {"0.1 *0", "(1 to 100000) expected in '*0'"}, {"0.1 *", ""},
+                 {"0.1 *2x", ""}, {"0.1 *100001", ""}, {"0.1 *2 *3", "second repeat count '*3'"}};
+    for (const auto& c : cases) {
+        const char* bad = c.line;
         double seconds = 7;
         std::string error;
         EXPECT_EQ(ParseSessionLine(bad, &seconds, keys, &error), kSessionBad) << bad;
+        EXPECT_NE(error.find(c.says), std::string::npos) << bad << ": " << error;
         EXPECT_FALSE(error.empty()) << bad;
         EXPECT_EQ(seconds, 7) << bad;
         EXPECT_EQ(memcmp(keys, copy, sizeof keys), 0) << bad;
@@ -142,9 +151,36 @@ TEST_F(SessionTest, BadReplayLineIsLoggedAndEndsTheReplay) {
     EXPECT_EQ(InputSessionFrameTime(1.0), 0.0);
     EXPECT_TRUE(PlatformCloseRequested());
     std::string log = TempGameFolder::ReadText("logs/log.txt");
-    EXPECT_NE(log.find("     Teclado: Sesion bad.txt, linea 2 incorrecta: frame time expected\n"),
+    EXPECT_NE(log.find("     Teclado: Sesion bad.txt, linea 2 incorrecta: frame time (0 to 3600 "
+                       "seconds) expected in 'x'\n"),
               std::string::npos)
         << log;
+}
+
+// A byte-order mark opens the file; a NUL byte is refused where it stands.
+TEST_F(SessionTest, ByteOrderMarkIsSkippedAndNulIsRefused) {
+    const std::string text("\xEF\xBB\xBF" "0.25 +Q\n0.5 +W\0 +E\n", 21);
+    TempGameFolder::WriteBytes("bom.txt", std::vector<unsigned char>(text.begin(), text.end()));
+    ASSERT_TRUE(InputSessionBegin(nullptr, "bom.txt"));
+    EXPECT_EQ(InputSessionFrameTime(1.0), 0.25);
+    EXPECT_EQ(InputSessionFrameTime(1.0), 0.0);
+    EXPECT_TRUE(PlatformCloseRequested());
+    EXPECT_NE(TempGameFolder::ReadText("logs/log.txt").find("linea 2 incorrecta: NUL byte at column 7\n"),
+              std::string::npos);
+}
+
+// A full disk ends the recording with one line; the game goes on live.
+TEST_F(SessionTest, RecordingWriteErrorEndsTheRecording) {
+    ASSERT_TRUE(InputSessionBegin("/dev/full", nullptr));
+    const uint8_t keys[kKeyStateSize] = {};
+    for (int frame = 0; frame < 3; ++frame) {
+        EXPECT_EQ(InputSessionFrameTime(0.1234567), 0.1234567);  // the clock's, not the file's
+        InputSessionRecordKeys(keys);
+    }
+    EXPECT_EQ(InputSessionGetMode(), kSessionLive);
+    const std::string log = TempGameFolder::ReadText("logs/log.txt");
+    EXPECT_EQ(log, "     Teclado: No se puede escribir la sesion /dev/full: No space left on device, "
+                   "se deja de grabar\n");
 }
 
 TEST_F(SessionTest, OverlongReplayLineIsRefused) {
@@ -162,7 +198,7 @@ TEST_F(SessionTest, OverlongReplayLineIsRefused) {
 TEST_F(SessionTest, MissingReplayFileIsLoggedAndLeavesTheGameLive) {
     EXPECT_FALSE(InputSessionBegin(nullptr, "nothing.txt"));
     EXPECT_EQ(InputSessionGetMode(), kSessionLive);
-    EXPECT_NE(TempGameFolder::ReadText("logs/log.txt").find("     Teclado: No se puede abrir la sesion nothing.txt\n"),
+    EXPECT_NE(TempGameFolder::ReadText("logs/log.txt").find("     Teclado: No se puede abrir la sesion nothing.txt: No such file or directory\n"),
               std::string::npos);
 }
 
