@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -92,14 +93,27 @@ TEST(ViewerRun, PlaysACreatureWithItsBoxesInTheHeadlessRenderer) {
 
 TEST(ViewerRun, ABrokenOrMissingFileStillOpensTheWindow) {
     TestFolder folder;
+    ASSERT_TRUE(WriteCreature("whole.qvl", 2));
+    const std::string whole = TestFolder::Read("whole.qvl");
+    TestFolder::Write("cut.qvl", whole.substr(0, whole.size() / 2));
     TestFolder::Write("broken.qvl", "not a creature");
-    ViewerResult run = Finish(StartViewer("Headless.dll", "--frames 3 broken.qvl"));
-    EXPECT_EQ(0, run.status) << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("0 animations")) << run.output;
-    run = Finish(StartViewer("Headless.dll", "--frames 3 missing.qvl"));
-    EXPECT_EQ(0, run.status) << run.output;
-    EXPECT_NE(std::string::npos, run.output.find("missing.qvl: unreadable, 0 animations"))
-        << run.output;
+    ASSERT_EQ(mkfifo("pipe.qvl", 0644), 0);
+    // The summary line tells a sound file from a broken or unreadable one.
+    const struct {
+        const char* file;
+        const char* says;
+    } cases[] = {
+        {"broken.qvl", "broken.qvl: broken ("},
+        {"cut.qvl", "cut.qvl: broken ("},
+        {"missing.qvl", "missing.qvl: unreadable (No such file or directory), 0 animations"},
+        {"/dev/null", "/dev/null: unreadable (not a regular file), 0 animations"},
+        {"pipe.qvl", "pipe.qvl: unreadable (not a regular file), 0 animations"},
+    };
+    for (const auto& c : cases) {
+        ViewerResult run = Finish(StartViewer("Headless.dll", std::string("--frames 3 ") + c.file));
+        EXPECT_EQ(0, run.status) << run.output;
+        EXPECT_NE(std::string::npos, run.output.find(c.says)) << run.output;
+    }
 }
 
 // The viewer left running with no frame limit, its output read as it comes.
