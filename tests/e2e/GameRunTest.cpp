@@ -136,7 +136,7 @@ TEST_F(RendererFailureTest, MissingLibrary) {
 }
 
 TEST_F(RendererFailureTest, LibraryWithoutTheFactory) {
-    ASSERT_EQ(system(("cp " CORRALON_TEST_BIN_DIR "/libcorralon_testmodule.so '" + game.Path("SinFabrica.so") + "'").c_str()), 0);
+    ASSERT_EQ(system(("cp '" CORRALON_TEST_BIN_DIR "/libcorralon_testmodule.so' '" + game.Path("SinFabrica.so") + "'").c_str()), 0);
     game.UseRenderer("SinFabrica.dll");
     EXPECT_EQ(RunToEnd(), (std::vector<std::string>{
                               "     Interfaz Grafica: No se ha podido cargar la DLL grafica: SinFabrica.dll"}));
