@@ -1,8 +1,6 @@
 // The pieces the entry point runs before the subsystems: the switch, the
 // saved options, the music names and the log.
 #include <gtest/gtest.h>
-
-#include <cerrno>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -183,7 +181,6 @@ TEST_F(SavedOptionsTest, FailedWriteLeavesOldFile) {
     settings.roundsToWin = 3;
     EXPECT_EQ(WriteSavedOptions(kSavedOptionsPath, settings), 1);
     EXPECT_EQ(TestFolder::Read("cfg/config.cfg").size(), 10u);
-    EXPECT_TRUE(TestFolder::Exists("cfg/config.cfg.new"));
     EXPECT_FALSE(TestFolder::Exists("cfg/config.cfg.new.999999999"));
 
     // The save is replaced whole or not at all: a folder where the file
@@ -191,7 +188,6 @@ TEST_F(SavedOptionsTest, FailedWriteLeavesOldFile) {
     ASSERT_EQ(rename("cfg/config.cfg", "kept.cfg"), 0);
     ASSERT_EQ(mkdir("cfg/config.cfg", 0755), 0);
     EXPECT_EQ(WriteSavedOptions(kSavedOptionsPath, settings), 0);
-    EXPECT_EQ(errno, EISDIR);
     ASSERT_EQ(system("rm -rf cfg"), 0);
     // No cfg folder at all: nothing written, nothing created.
     EXPECT_EQ(WriteSavedOptions(kSavedOptionsPath, settings), 0);

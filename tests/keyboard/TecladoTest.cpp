@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 #include "TempGameFolder.h"
@@ -275,9 +273,11 @@ TEST_F(KeyboardTest, MediaSelectBindingWorksWithoutAName) {
     std::vector<unsigned char> bytes(20, 0);
     for (int i = 0; i < 20; ++i) bytes[i] = static_cast<unsigned char>(0x10 + i);
     bytes[0] = kDikMediaSelect;
+    bytes[18] = 0xEE;  // outside the key table: its default, Y
     bytes[19] = kEnter;
     TempGameFolder::WriteBytes("cfg/tecladoDI.cfg", bytes);
     StartKeyboard();
+    EXPECT_STREQ(kb->KeyName(1, 0x200), "Y");
     EXPECT_EQ(kb->KeyName(0, 0x1), nullptr);
     EXPECT_STREQ(kb->KeyName(0, 0x2), "W");  // 0x11
     EXPECT_STREQ(kb->KeyName(1, 0x100), "RETURN");
@@ -316,35 +316,16 @@ TEST_F(KeyboardTest, BindingsFileShortMissingAndSaved) {
     EXPECT_STREQ(kb->KeyName(1, 0x100), "H");
 }
 
-// A damaged key file: what is wrong takes the defaults, with one line; the
-// menus' keys keep answering.
+// A damaged key file takes the defaults for what is wrong, with one line.
 TEST_F(KeyboardTest, DamagedBindingsFileTakesDefaultsForWhatIsWrong) {
-    std::vector<unsigned char> valid(20);
-    for (int i = 0; i < 20; ++i) valid[i] = static_cast<unsigned char>(0x10 + i);
-    std::vector<unsigned char> oneBad = valid;
-    oneBad[0] = 0xFF;
-    struct Case {
-        std::vector<unsigned char> bytes;
-        const char* up1;     // player 1's up afterwards
-        const char* right2;  // player 2's right afterwards
-        const char* logged;  // empty: no line
-    } cases[] = {
-        {valid, "Q", "LCONTROL", ""},
-        {oneBad, "UP", "LCONTROL", "cfg\\tecladoDI.cfg: 1 teclas fuera de la tabla"},
-        {std::vector<unsigned char>(20, 0xFF), "UP", "D", "20 teclas fuera de la tabla"},
-        {std::vector<unsigned char>(25, kQ), "UP", "D", "mas de 20 bytes"},
-        {std::vector<unsigned char>(1 << 20, 0x10), "UP", "D", "mas de 20 bytes"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.up1 + std::string(" ") + c.logged);
-        ASSERT_EQ(remove("logs/log.txt") == 0 || errno == ENOENT, true);
-        TempGameFolder::WriteBytes("cfg/tecladoDI.cfg", c.bytes);
+    for (auto [bytes, says] : {std::pair{std::vector<unsigned char>(25, kQ), "mas de 20 bytes"},
+                               {std::vector<unsigned char>(20, 0xFF), "20 teclas fuera de la tabla"}}) {
+        TempGameFolder::WriteBytes("logs/log.txt", {});
+        TempGameFolder::WriteBytes("cfg/tecladoDI.cfg", bytes);
         StartKeyboard();
-        EXPECT_STREQ(kb->KeyName(0, 0x1), c.up1);
-        EXPECT_STREQ(kb->KeyName(1, 0x8), c.right2);
+        EXPECT_STREQ(kb->KeyName(0, 0x1), "UP");
         const std::string log = TempGameFolder::ReadText("logs/log.txt");
-        EXPECT_EQ(log.find(c.logged) != std::string::npos && !log.empty(), *c.logged != 0) << log;
-        EXPECT_LE(std::count(log.begin(), log.end(), '\n'), 1);
+        EXPECT_EQ(log.find(std::string("     Teclado: cfg\\tecladoDI.cfg: ") + says), 0u) << log;
     }
 }
 
