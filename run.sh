@@ -5,6 +5,6 @@ top="$(cd "$(dirname "$0")" && pwd)"
 "$top/scripts/setup.sh"
 cd "$top/build/game"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${SDL_VIDEODRIVER:-}" ]; then
-  echo "No display found: the game will run without a visible window (Ctrl-C ends it)." >&2
+  echo "No display found: the game needs one (SDL_VIDEODRIVER=offscreen runs it unseen; Ctrl-C ends it)." >&2
 fi
 exec ./Corralon "$@"

@@ -1,8 +1,11 @@
 #include "app/Game.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 #include "app/DebugSwitch.h"
+#include "base/Files.h"
 #include "base/Log.h"
 #include "app/MusicNames.h"
 #include "app/RunFrame.h"
@@ -37,8 +40,9 @@ FightController fightController;
 namespace {
 
 FrameRateDisplay frameRateDisplay;
+bool graphicsFailed = false;  // the exit status tells a script the game never showed
 
-const char kDashes[] = "<< ------------------------------------------------------ >>\n";
+const char kDashes[] = "<< ------------------------------------------------------ >>";
 
 void ReturnMenuToRoot(void*) { menuController->ReturnToRoot(); }
 const FightHooks kFightHooks = {ReturnMenuToRoot, nullptr};
@@ -65,11 +69,17 @@ void InitSubsystems() {
     if (!renderer) {
         // Nothing can be drawn: end through the normal shutdown without
         // running a frame.
+        graphicsFailed = true;
+        fprintf(stderr, "Corralon: No se han iniciado los graficos, fin del programa (%s)\n",
+                kLogPath);
         PlatformPostClose();
         return;
     }
     if (!renderer->Init(&gameWindow, gameInstance)) {
         LogPrintf("     Graficos: No se han iniciado los graficos, fin del programa\n");
+        fprintf(stderr, "Corralon: No se han iniciado los graficos, fin del programa (%s)\n",
+                kLogPath);
+        graphicsFailed = true;
         PlatformPostClose();
     }
     // The logo first: everything else the start-up loads takes far longer
@@ -144,11 +154,14 @@ int StartGame(InstanceHandle instance, int /*showCommand*/) {
 }
 
 int GameMain(const char* commandLine) {
-    LogReset();
-    LogPrintf("%s", kDashes);
+    const int reset = LogReset();
+    LogPrintf("%s\n", kDashes);
     LogPrintf("<< - >> Fichero de Log Iniciado           %10d << - >>\n",
               static_cast<int>(PlatformTickCount()));
-    LogPrintf("%s", kDashes);
+    LogPrintf("%s\n", kDashes);
+    if (reset == 2)
+        LogPrintf("     Graficos: El log anterior no se cerro: otra copia del juego en marcha "
+                  "o un final brusco\n");
 
     ReadSavedOptions(kSavedOptionsPath, &gameSettings);
     if (ParseDebugInfoSwitch(commandLine)) gameSettings.debugInfo = 1;
@@ -162,16 +175,22 @@ int GameMain(const char* commandLine) {
 
     ShutdownSubsystems();
     // The old file stays as it was; the player should know the change is lost.
-    if (!WriteSavedOptions(kSavedOptionsPath, gameSettings))
-        LogPrintf("     Graficos: No se han podido guardar las opciones en %s\n", kSavedOptionsPath);
+    if (!WriteSavedOptions(kSavedOptionsPath, gameSettings)) {
+        const char* why = PlatformErrorText(errno);
+        // Without a log the player would never hear of it.
+        if (!LogPrintf("     Graficos: No se han podido guardar las opciones en %s: %s\n",
+                       kSavedOptionsPath, why))
+            fprintf(stderr, "Corralon: No se han podido guardar las opciones en %s: %s\n",
+                    kSavedOptionsPath, why);
+    }
 
-    LogPrintf("%s", kDashes);
+    LogPrintf("%s\n", kDashes);
     LogPrintf("<< - >> Fin del log                       %10d << - >>\n",
               static_cast<int>(PlatformTickCount()));
-    LogPrintf("%s", kDashes);
+    LogPrintf("%s\n", kDashes);
 
     free(gameSettings.player1Name);
     free(gameSettings.player2Name);
     gameSettings.player1Name = gameSettings.player2Name = nullptr;
-    return 0;
+    return graphicsFailed ? 1 : 0;
 }

@@ -3,11 +3,13 @@
 #include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <climits>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -93,10 +95,30 @@ FILE* PlatformOpenFile(const char* path, const char* mode) {
     for (const char* m = mode; *m && n + 1 < sizeof plainMode; ++m)
         if (*m != 't') plainMode[n++] = *m;
     plainMode[n] = '\0';
-    FILE* file = fopen(PlatformResolvePath(path).c_str(), plainMode);
+    const std::string resolved = PlatformResolvePath(path);
+    struct stat st;
+    if (plainMode[0] == 'r') {
+        // Data is read from regular files only: a named pipe would block the
+        // open, a device reads forever or as empty. O_NONBLOCK keeps the open
+        // itself from waiting on a pipe's writer.
+        int fd = open(resolved.c_str(),
+                      (strchr(plainMode, '+') ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) return nullptr;
+        bool known = fstat(fd, &st) == 0;
+        if (!known || !S_ISREG(st.st_mode)) {
+            int why = !known ? errno : S_ISDIR(st.st_mode) ? EISDIR : kErrorNotRegularFile;
+            close(fd);
+            errno = why;
+            return nullptr;
+        }
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        FILE* file = fdopen(fd, plainMode);
+        if (!file) close(fd);
+        return file;
+    }
+    FILE* file = fopen(resolved.c_str(), plainMode);
     // Linux lets a folder be opened for reading; Windows does not, and every
     // reader here expects a missing file rather than an empty one.
-    struct stat st;
     if (file && fstat(fileno(file), &st) == 0 && S_ISDIR(st.st_mode)) {
         fclose(file);
         errno = EISDIR;
@@ -105,32 +127,79 @@ FILE* PlatformOpenFile(const char* path, const char* mode) {
     return file;
 }
 
+const char* PlatformErrorText(int error) {
+    return error == kErrorNotRegularFile ? "not a regular file" : strerror(error);
+}
+
 bool PlatformFileExists(const char* path) { return path && Exists(PlatformResolvePath(path)); }
+
+namespace {
+
+// Temporary files of saves are "<target>.new.<pid>": each writer its own,
+// made exclusively, so two copies of the game never share or truncate one.
+std::string TempName(const std::string& target, long pid) {
+    return target + ".new." + std::to_string(pid);
+}
+
+// Removes temporary files of `target` left by writers that died: only
+// regular files of this user whose process no longer exists.
+void RemoveDeadWritersFiles(const std::string& target) {
+    size_t slash = target.rfind('/');
+    std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
+    std::string prefix = (slash == std::string::npos ? target : target.substr(slash + 1)) + ".new.";
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return;
+    while (struct dirent* entry = readdir(dir)) {
+        if (strncmp(entry->d_name, prefix.c_str(), prefix.size()) != 0) continue;
+        const char* digits = entry->d_name + prefix.size();
+        char* end = nullptr;
+        long pid = strtol(digits, &end, 10);
+        if (end == digits || *end != '\0' || pid <= 0 || pid == getpid()) continue;
+        if (kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        std::string leftover = (slash == std::string::npos ? "" : folder) + entry->d_name;
+        struct stat st;
+        if (lstat(leftover.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == getuid())
+            unlink(leftover.c_str());
+    }
+    closedir(dir);
+}
+
+}  // namespace
 
 int PlatformWriteFileAtomic(const char* path, const void* data, size_t size) {
     if (!path) return 0;
     std::string target = FollowLinks(PlatformResolvePath(path));
-    if (target.empty()) return 0;
-    std::string temp = target + ".new";
-    int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (target.empty()) {
+        errno = ELOOP;
+        return 0;
+    }
+    RemoveDeadWritersFiles(target);
+    std::string temp = TempName(target, getpid());
+    int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0 && errno == EEXIST) {
+        // Our own pid: a file of an earlier process that had it, or of an
+        // earlier save of this one that could not be removed.
+        struct stat st;
+        if (lstat(temp.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == getuid())
+            unlink(temp.c_str());
+        fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    }
     if (fd < 0) return 0;
     const char* bytes = static_cast<const char*>(data);
     size_t done = 0;
-    while (done < size) {
+    int error = 0;
+    while (done < size && !error) {
         ssize_t w = write(fd, bytes + done, size - done);
-        if (w <= 0) {
-            close(fd);
-            unlink(temp.c_str());
-            return 0;
-        }
-        done += static_cast<size_t>(w);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) error = w < 0 ? errno : ENOSPC;
+        else done += static_cast<size_t>(w);
     }
-    if (fsync(fd) != 0 || close(fd) != 0) {
+    if (!error && fsync(fd) != 0) error = errno;
+    if (close(fd) != 0 && !error) error = errno;
+    if (!error && rename(temp.c_str(), target.c_str()) != 0) error = errno;
+    if (error) {
         unlink(temp.c_str());
-        return 0;
-    }
-    if (rename(temp.c_str(), target.c_str()) != 0) {
-        unlink(temp.c_str());
+        errno = error;
         return 0;
     }
     return 1;

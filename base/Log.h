@@ -5,7 +5,10 @@
 
 extern const char kLogPath[];  // "logs\\log.txt"
 
-// Empties the log. 1 when the file could be written, else 0.
+// Empties the log. 1 when the file could be written, 2 when it could but
+// the old log had no closing lines (another copy still writing, or a
+// crash), else 0.
 int LogReset();
-// Appends one formatted text; a null format only touches the file.
+// Appends one formatted text; a null format only touches the file. Control
+// bytes in %s arguments are written %XX, so only the format ends lines.
 int LogPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));

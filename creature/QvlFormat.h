@@ -22,5 +22,8 @@ const int kQvlMaxBytesPerPixel = 4;
 // game use a few megabytes; this leaves room for two textures of the largest
 // size and keeps a forged file from taking the machine's memory.
 const long kQvlMaxDecodedBytes = 128L << 20;
+// Entries of the texture table, so texture handles, one file may have (a
+// table of 4 MB); the creatures of the game use a few dozen.
+const int kQvlMaxHandles = 1 << 20;
 // deflate cannot yield more than this many bytes per stored byte.
 const long kZlibMaxRatio = 1032;

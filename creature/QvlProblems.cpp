@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 #include "base/Log.h"
 
@@ -18,6 +19,12 @@ void QvlProblems::Report(const char* format, ...) {
     vsnprintf(text, sizeof text, format, args);
     va_end(args);
     ++count_;
-    if (count_ <= kQvlLoggedProblems) LogPrintf("%s", text);
+    // The text carries names from the file: logged escaped, its own line
+    // end restored.
+    size_t length = strlen(text);
+    const bool line = length > 0 && text[length - 1] == '\n';
+    if (line) text[length - 1] = '\0';
+    if (count_ <= kQvlLoggedProblems) LogPrintf(line ? "%s\n" : "%s", text);
+    if (line) text[length - 1] = '\n';
     if (observer_) observer_->Problem(text);
 }

@@ -236,7 +236,7 @@ bool Loader::ReadTable(std::vector<int>& map) {
         return false;
     }
     int32_t count = reader_.Int();
-    if (!reader_.Ok() || count < 0 || count > reader_.Remaining() / 4) {
+    if (!reader_.Ok() || count < 0 || count > reader_.Remaining() / 4 || count > kQvlMaxHandles) {
         reader_.Fail();
         return false;
     }

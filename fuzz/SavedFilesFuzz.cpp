@@ -1,12 +1,14 @@
 // libFuzzer target: any bytes as cfg\config.cfg and as cfg\tecladoDI.cfg,
 // read into the settings and the bindings; what is read must stay within
-// what the game can mean, and be written back and read again the same.
+// what the game can mean (keys: only those of the key table), and be
+// written back and read again the same.
 #include <cmath>
 #include <cstring>
 
 #include "app/SavedOptions.h"
 #include "fuzz/FuzzInput.h"
 #include "input/TecladoBindings.h"
+#include "platform/KeyNames.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static const char* const folders[] = {"cfg", "logs"};
@@ -35,7 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     uint8_t bindings[2][kBindingCount];
     SetDefaultBindings(bindings);
     const int read = ReadBindings("cfg\\tecladoDI.cfg", bindings);
-    if (read < 0 || read > kBindingFileSize) abort();
+    if (read < 0 || read > kBindingFileSize + 1) abort();
+    CheckBindings(read, bindings);
+    for (int i = 0; i < kBindingFileSize; ++i) {
+        const uint8_t code = bindings[i / kBindingCount][i % kBindingCount];
+        if (KeyTableIndex(code) < 0 && code != kDikMediaSelect) abort();
+    }
     if (!WriteBindings("cfg\\tecladoDI.cfg", bindings)) abort();
     uint8_t back[2][kBindingCount];
     SetDefaultBindings(back);

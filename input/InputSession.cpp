@@ -1,5 +1,6 @@
 #include "input/InputSession.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -37,7 +38,16 @@ void WriteLine(const std::string& line) {
     if (!session.file) return;
     fputs(line.c_str(), session.file);
     fputc('\n', session.file);
-    fflush(session.file);  // a crash keeps every frame up to the last
+    // Flushed each line, so a crash keeps every frame up to the last.
+    if (fflush(session.file) == 0 && !ferror(session.file)) return;
+    // A full disk or a lost device: the game goes on, unrecorded.
+    const int error = errno;
+    LogPrintf("     Teclado: No se puede escribir la sesion %s: %s, se deja de grabar\n",
+              session.path.c_str(), PlatformErrorText(error));
+    fclose(session.file);
+    session.file = nullptr;
+    session.mode = kSessionLive;
+    session.framePending = false;
 }
 
 void WritePendingFrame(const uint8_t state[kKeyStateSize]) {
@@ -86,7 +96,8 @@ bool InputSessionBegin(const char* recordPath, const char* replayPath) {
     if (!path || !*path) return true;
     FILE* file = PlatformOpenFile(path, replay ? "rb" : "wb");
     if (!file) {
-        LogPrintf("     Teclado: No se puede abrir la sesion %s\n", path);
+        LogPrintf("     Teclado: No se puede abrir la sesion %s: %s\n", path,
+                  PlatformErrorText(errno));
         return false;
     }
     session.file = file;
@@ -131,12 +142,18 @@ double InputSessionFrameTime(double measuredDelta) {
     bool tooLong = false;
     while (ReadLine(&line, &tooLong)) {
         ++session.lineNumber;
+        // Editors may start a UTF-8 file with a byte-order mark.
+        if (session.lineNumber == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);
         double seconds = 0.0;
         int times = 1;
         std::string error = "line too long";
-        SessionLineKind kind = tooLong ? kSessionBad
-                                       : ParseSessionLine(line.c_str(), &seconds, session.keys,
-                                                          &error, &session.pads, &times);
+        // The line would end there for the reader, and the rest be lost unseen.
+        const bool nul = line.find('\0') != std::string::npos;
+        if (nul) error = "NUL byte at column " + std::to_string(line.find('\0') + 1);
+        SessionLineKind kind = tooLong || nul
+                                   ? kSessionBad
+                                   : ParseSessionLine(line.c_str(), &seconds, session.keys,
+                                                      &error, &session.pads, &times);
         if (kind == kSessionFrame) {
             session.repeatsLeft = times - 1;
             session.repeatTime = seconds;

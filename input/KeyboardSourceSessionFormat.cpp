@@ -172,7 +172,10 @@ SessionLineKind ParseSessionLine(const char* line, double* seconds,
     double time = strtod(p, &end);
     if (end == p || !(*end == '\0' || IsSpace(*end)) || !std::isfinite(time) || time < 0.0 ||
         time > kLongestFrame) {
-        if (error) *error = "frame time expected";
+        const char* stop = p;
+        while (*stop && !IsSpace(*stop)) ++stop;
+        if (error)
+            *error = "frame time (0 to 3600 seconds) expected in '" + std::string(p, stop) + "'";
         return kSessionBad;
     }
     p = end;
@@ -192,9 +195,14 @@ SessionLineKind ParseSessionLine(const char* line, double* seconds,
         if (sign == '*') {
             char* after = nullptr;
             times = strtol(token.c_str() + 1, &after, 10);
-            if (timesGiven || after == token.c_str() + 1 || *after || times < 1 ||
-                times > kLongestRepeat) {
-                if (error) *error = "repeat count expected in '" + token + "'";
+            if (timesGiven) {
+                if (error) *error = "a second repeat count '" + token + "'";
+                return kSessionBad;
+            }
+            if (after == token.c_str() + 1 || *after || times < 1 || times > kLongestRepeat) {
+                if (error)
+                    *error = "repeat count (1 to " + std::to_string(kLongestRepeat) +
+                             ") expected in '" + token + "'";
                 return kSessionBad;
             }
             timesGiven = true;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/Files.h"
+#include "platform/KeyNames.h"
 #include "sdk/InputBits.h"
 
 const char kBindingsPath[] = "cfg\\tecladoDI.cfg";
@@ -40,8 +41,34 @@ int ReadBindings(const char* path, uint8_t bindings[2][kBindingCount]) {
         bindings[count / kBindingCount][count % kBindingCount] = static_cast<uint8_t>(c);
         ++count;
     }
+    // A longer file is not a key file written by the game or Quillet.
+    if (count == kBindingFileSize && fgetc(file) != EOF) count = kBindingFileSize + 1;
     fclose(file);
     return count;
+}
+
+std::string CheckBindings(int count, uint8_t bindings[2][kBindingCount]) {
+    if (count > kBindingFileSize) {
+        SetDefaultBindings(bindings);
+        return "mas de 20 bytes, se usan las teclas por defecto";
+    }
+    // A code no key of the table gives cannot be pressed: the menus would
+    // stop answering.
+    int refused = 0;
+    for (int i = 0; i < kBindingFileSize; ++i) {
+        uint8_t& code = bindings[i / kBindingCount][i % kBindingCount];
+        if (KeyTableIndex(code) < 0 && code != kDikMediaSelect) {
+            code = kDefaults[i / kBindingCount][i % kBindingCount];
+            ++refused;
+        }
+    }
+    std::string problem;
+    if (count < kBindingFileSize)
+        problem = std::to_string(count) + " bytes de 20, el resto por defecto";
+    if (refused > 0)
+        problem += (problem.empty() ? "" : "; ") + std::to_string(refused) +
+                   " teclas fuera de la tabla, esas por defecto";
+    return problem;
 }
 
 int WriteBindings(const char* path, const uint8_t bindings[2][kBindingCount]) {

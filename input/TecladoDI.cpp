@@ -1,7 +1,10 @@
 #include "input/TecladoDI.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
 
+#include "base/Files.h"
 #include "base/Log.h"
 #include "platform/KeyNames.h"
 #include "input/KeyboardSourceSession.h"
@@ -49,7 +52,11 @@ void TecladoDI::ClearRuntimeState() {
 int TecladoDI::Init(WindowHandle window, InstanceHandle) {
     ClearRuntimeState();
     SetDefaultBindings(bindings_);
-    ReadBindings(kBindingsPath, bindings_);
+    const int read = ReadBindings(kBindingsPath, bindings_);
+    if (read >= 0) {
+        const std::string problem = CheckBindings(read, bindings_);
+        if (!problem.empty()) LogPrintf("     Teclado: %s: %s\n", kBindingsPath, problem.c_str());
+    }
     bindingsRead_ = true;
     if (!source_) source_ = CreateKeyboardSource(window);
     if (!source_) {
@@ -65,8 +72,13 @@ int TecladoDI::Init(WindowHandle window, InstanceHandle) {
 
 int TecladoDI::Shutdown() {
     // Without Init the defaults would replace the player's saved keys.
-    if (bindingsRead_ && !WriteBindings(kBindingsPath, bindings_))
-        LogPrintf("     Teclado: No se han podido guardar las teclas en %s\n", kBindingsPath);
+    if (bindingsRead_ && !WriteBindings(kBindingsPath, bindings_)) {
+        const char* why = PlatformErrorText(errno);
+        if (!LogPrintf("     Teclado: No se han podido guardar las teclas en %s: %s\n",
+                       kBindingsPath, why))
+            fprintf(stderr, "Corralon: No se han podido guardar las teclas en %s: %s\n",
+                    kBindingsPath, why);
+    }
     delete source_;
     source_ = nullptr;
     sourceReady_ = false;

@@ -154,6 +154,9 @@ def main():
     with open(os.path.join(folder, "cfg", "motorcfg.txt"), "w") as f:
         f.write("[dll]\ndll = Headless.dll\n")
     os.makedirs(os.path.join(folder, "logs"), exist_ok=True)
+    # A log left unclosed in the game folder would be reported as such.
+    if os.path.exists(os.path.join(folder, "logs", "log.txt")):
+        os.remove(os.path.join(folder, "logs", "log.txt"))
     session = os.path.join(work, "session.txt")
     write_session(session, minutes)
 

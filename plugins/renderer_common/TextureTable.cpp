@@ -17,13 +17,17 @@ TextureHandle TextureTable::Add(const unsigned char* pixels, int width, int heig
     entry->pixels.assign(pixels, pixels + size);
 
     if (slots_.empty()) slots_.resize(1);
-    for (size_t i = 1; i < slots_.size(); ++i) {
+    // Every slot below firstFree_ is taken: filling a table one texture at
+    // a time stays linear (a creature may name handles up to a million).
+    for (size_t i = firstFree_ > 1 ? firstFree_ : 1; i < slots_.size(); ++i) {
         if (!slots_[i]) {
             slots_[i] = std::move(entry);
+            firstFree_ = i + 1;
             return static_cast<TextureHandle>(i);
         }
     }
     slots_.push_back(std::move(entry));
+    firstFree_ = slots_.size();
     return static_cast<TextureHandle>(slots_.size() - 1);
 }
 
@@ -35,6 +39,7 @@ const TextureEntry* TextureTable::Find(TextureHandle handle) const {
 bool TextureTable::Release(TextureHandle handle) {
     if (handle == 0 || handle >= slots_.size() || !slots_[handle]) return false;
     slots_[handle].reset();
+    if (handle < firstFree_) firstFree_ = handle;
     while (slots_.size() > 1 && !slots_.back()) slots_.pop_back();
     return true;
 }
@@ -49,4 +54,7 @@ int TextureTable::Live() const {
     return live;
 }
 
-void TextureTable::Clear() { slots_.clear(); }
+void TextureTable::Clear() {
+    slots_.clear();
+    firstFree_ = 1;
+}

@@ -33,4 +33,5 @@ public:
 private:
     // Slot i holds handle i; slot 0 stays empty.
     std::vector<std::unique_ptr<TextureEntry>> slots_;
+    size_t firstFree_ = 1;  // no free slot below this one
 };

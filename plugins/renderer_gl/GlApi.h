@@ -50,7 +50,10 @@
     X(PFNGLDELETEBUFFERSPROC, DeleteBuffers)                                \
     X(PFNGLVERTEXATTRIBPOINTERPROC, VertexAttribPointer)                    \
     X(PFNGLENABLEVERTEXATTRIBARRAYPROC, EnableVertexAttribArray)            \
-    X(PFNGLDRAWARRAYSPROC, DrawArrays)
+    X(PFNGLDRAWARRAYSPROC, DrawArrays)                                      \
+    X(PFNGLFENCESYNCPROC, FenceSync)                                        \
+    X(PFNGLCLIENTWAITSYNCPROC, ClientWaitSync)                              \
+    X(PFNGLDELETESYNCPROC, DeleteSync)
 
 struct GlApi {
 #define KRELLIN_GL_DECLARE(type, name) type name = nullptr;

@@ -64,6 +64,7 @@ private:
     bool presented_ = false;
     long presents_ = 0;
     std::vector<long> screenshotPresents_;  // still to come, ascending
+    GLsync lastFrameDone_ = nullptr;  // signalled when the GPU has drawn the last frame
 
     // Flags the event watch raises; Present acts on them.
     std::atomic<bool> wantFullscreenToggle_{false};

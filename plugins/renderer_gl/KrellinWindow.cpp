@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "base/Clock.h"
@@ -30,6 +31,21 @@ int KrellinRenderer::Init(WindowHandle* window, InstanceHandle) {
         return 0;
     }
     videoStarted_ = true;
+    // With no display SDL falls back to its offscreen driver by itself: the
+    // game would run unseen, taking a core. Only a user who asked for it
+    // gets that.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    if ((!asked || !*asked) && driver &&
+        (strcmp(driver, "offscreen") == 0 || strcmp(driver, "dummy") == 0)) {
+        LogPrintf("     Graficos: No hay pantalla (ni DISPLAY ni WAYLAND_DISPLAY)\n");
+        fprintf(stderr,
+                "Krellin: no display (DISPLAY and WAYLAND_DISPLAY are not set). To run "
+                "without one, set SDL_VIDEODRIVER=offscreen or put dll = Headless.dll in "
+                "cfg/motorcfg.txt.\n");
+        TearDown();
+        return 0;
+    }
     if (!CreateWindowAndContext()) {
         TearDown();
         return 0;
@@ -96,6 +112,7 @@ bool KrellinRenderer::CreateWindowAndContext() {
 void KrellinRenderer::TearDown() {
     if (ready_) SDL_DelEventWatch(&KrellinRenderer::EventWatch, this);
     if (context_) {
+        if (lastFrameDone_) gl_.DeleteSync(lastFrameDone_);
         for (GLuint name : gpuNames_)
             if (name) gl_.DeleteTextures(1, &name);
         if (whiteTexture_) gl_.DeleteTextures(1, &whiteTexture_);
@@ -106,6 +123,7 @@ void KrellinRenderer::TearDown() {
     if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
     window_ = nullptr;
     context_ = nullptr;
+    lastFrameDone_ = nullptr;
     videoStarted_ = ready_ = false;
     gl_ = GlApi();
     queue_.Clear();
@@ -176,6 +194,15 @@ void KrellinRenderer::Present() {
     }
     HandleRequests();
     SDL_GL_SwapWindow(window_);
+    // At most one frame waits for the GPU. Without vsync (offscreen, or a
+    // driver without swap control) a swap does not wait, and the frames the
+    // driver queued, each with its orphaned vertex buffer, grew by 100 MB a
+    // second and took seconds to drain at exit.
+    if (lastFrameDone_) {
+        gl_.ClientWaitSync(lastFrameDone_, GL_SYNC_FLUSH_COMMANDS_BIT, 1000000000);
+        gl_.DeleteSync(lastFrameDone_);
+    }
+    lastFrameDone_ = gl_.FenceSync(GL_SYNC_GPU_COMMANDS_COMPLETE, 0);
     if (!presented_) {
         presented_ = true;
         StampFirstPresent();

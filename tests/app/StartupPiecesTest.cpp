@@ -175,15 +175,21 @@ TEST_F(SavedOptionsTest, MeaninglessFieldTakesItsDefaultWithOneLine) {
 TEST_F(SavedOptionsTest, FailedWriteLeavesOldFile) {
     const std::string old("\x01\x00\x00\x20\x41\x00\x01\x00\x00\x00", 10);
     TestFolder::Write("cfg/config.cfg", old);
-    // The aside file cannot be made: a folder already has its name.
+    // A leftover that is not ours, and one of a writer that died, stop nothing.
     ASSERT_EQ(mkdir("cfg/config.cfg.new", 0755), 0);
+    TestFolder::Write("cfg/config.cfg.new.999999999", "stale");
     settings.roundsToWin = 3;
-    EXPECT_EQ(WriteSavedOptions(kSavedOptionsPath, settings), 0);
-    EXPECT_EQ(TestFolder::Read("cfg/config.cfg"), old);
+    EXPECT_EQ(WriteSavedOptions(kSavedOptionsPath, settings), 1);
+    EXPECT_EQ(TestFolder::Read("cfg/config.cfg").size(), 10u);
+    EXPECT_FALSE(TestFolder::Exists("cfg/config.cfg.new.999999999"));
 
-    // No cfg folder at all: nothing written, nothing created.
-    ASSERT_EQ(rmdir("cfg/config.cfg.new"), 0);
+    // The save is replaced whole or not at all: a folder where the file
+    // goes cannot be renamed over.
+    ASSERT_EQ(rename("cfg/config.cfg", "kept.cfg"), 0);
+    ASSERT_EQ(mkdir("cfg/config.cfg", 0755), 0);
+    EXPECT_EQ(WriteSavedOptions(kSavedOptionsPath, settings), 0);
     ASSERT_EQ(system("rm -rf cfg"), 0);
+    // No cfg folder at all: nothing written, nothing created.
     EXPECT_EQ(WriteSavedOptions(kSavedOptionsPath, settings), 0);
     EXPECT_FALSE(TestFolder::Exists("cfg"));
 }
@@ -230,7 +236,11 @@ TEST(Log, AppendsOneCallAtATimeAndNeedsItsFolder) {
     EXPECT_FALSE(TestFolder::Exists("logs"));
 
     ASSERT_EQ(mkdir("logs", 0755), 0);
+    // A log without its closing lines was another copy's, still running, or
+    // a crash's: said by the answer.
     TestFolder::Write("logs/log.txt", "old contents\n");
+    EXPECT_EQ(LogReset(), 2);
+    TestFolder::Write("logs/log.txt", "<< - >> Fin del log        12 << - >>\n<< --- >>\n");
     EXPECT_EQ(LogReset(), 1);
     EXPECT_EQ(TestFolder::Read("logs/log.txt"), "");
     EXPECT_EQ(LogPrintf("     Menu: %s %d\n", "uno", 2), 1);
@@ -238,6 +248,13 @@ TEST(Log, AppendsOneCallAtATimeAndNeedsItsFolder) {
     EXPECT_EQ(LogPrintf("     Bichos: tres\n"), 1);
     // Complete on disk after every call: nothing stays buffered.
     EXPECT_EQ(TestFolder::Read("logs/log.txt"), "     Menu: uno 2\n     Bichos: tres\n");
+
+    // Texts from outside never end a line; the format's own conversions
+    // come out as printf writes them.
+    TestFolder::Write("logs/log.txt", "");
+    LogPrintf("%s|%-6s|%.3s|%*d|%5.1f|%zu|%ld|%c|%x%%\n", "a\nb\r\x7f", "pad", "abcdef", 4, 7,
+              2.25, static_cast<size_t>(9), -3L, 'k', 255);
+    EXPECT_EQ(TestFolder::Read("logs/log.txt"), "a%0Ab%0D%7F|pad   |abc|   7|  2.2|9|-3|k|ff%\n");
 }
 
 }  // namespace

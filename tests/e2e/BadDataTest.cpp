@@ -48,8 +48,18 @@ const Damage kDamages[] = {
     {"EmptyCfgFolder", "rm -f cfg/*",
      R"(Error al leer el fichero de configuracion: cfg\\musicacfg\.txt[\s\S]*cfg\\motorcfg\.txt)", false},
     {"ReadOnlyCfgFolder", "chmod a-w cfg",
-     R"(No se han podido guardar las teclas en cfg\\tecladoDI\.cfg\n.*No se han podido guardar las opciones en cfg\\config\.cfg)",
+     R"(No se han podido guardar las teclas en cfg\\tecladoDI\.cfg: Permission denied\n.*No se han podido guardar las opciones en cfg\\config\.cfg: Permission denied)",
      true},
+    // A rival's or a crash's leftover beside the saves stops nothing.
+    {"LeftoverSaveFiles", "mkdir cfg/config.cfg.new && : > cfg/tecladoDI.cfg.new.999999999",
+     R"(Fin del log)", false},
+    // The menus still answer: the fight is reached with the default keys.
+    {"KeyFileOfGarbage", "head -c 20 /dev/zero | tr '\\0' '\\377' > cfg/tecladoDI.cfg",
+     R"(Teclado: cfg\\tecladoDI\.cfg: 20 teclas fuera de la tabla)", false},
+    {"NamedPipeForAPicture", "rm bmp/huevohi.bmp && mkfifo bmp/huevohi.bmp",
+     R"(No se ha podido cargar la imagen: bmp\\huevohi\.bmp)", false},
+    {"ForgedPadName", "sed -i '1i 0.1 +PAD1=Pad%0A%20%20%20%20%20Forjada' session.txt",
+     R"(Mando: conectado Pad%0A     Forjada como jugador 1\n)", false},
     {"ReadOnlyLogsFolder", "rm -f logs/* && chmod a-w logs", "", true},
 };
 

@@ -31,6 +31,8 @@ public:
     GameRun() {
         std::string command = std::string("cp -a '") + CORRALON_GAME_DIR + "/.' '" + folder_.path() + "/'";
         ok_ = system(command.c_str()) == 0;
+        // A log left unclosed in the game folder would be reported as such.
+        unlink(Path("logs/log.txt").c_str());
     }
     ~GameRun() {
         if (pid_ > 0) {

@@ -120,7 +120,7 @@ class RendererFailureTest : public GameRunTest {
 protected:
     std::vector<std::string> RunToEnd(const std::vector<std::string>& env = kQuietAudio) {
         game.Start({}, With(env, "CORRALON_HEADLESS_TRACE=" + game.Path("trace.txt")));
-        EXPECT_EQ(game.Wait(30.0), 0);
+        EXPECT_EQ(game.Wait(30.0), 1) << "a game that never showed tells its caller";
         EXPECT_EQ(game.Read("cfg/config.cfg").size(), 10u);
         std::vector<std::string> log = Lines(game.Read("logs/log.txt"));
         ExpectBanners(log);
@@ -136,7 +136,7 @@ TEST_F(RendererFailureTest, MissingLibrary) {
 }
 
 TEST_F(RendererFailureTest, LibraryWithoutTheFactory) {
-    ASSERT_EQ(system(("cp " CORRALON_TEST_BIN_DIR "/libcorralon_testmodule.so '" + game.Path("SinFabrica.so") + "'").c_str()), 0);
+    ASSERT_EQ(system(("cp '" CORRALON_TEST_BIN_DIR "/libcorralon_testmodule.so' '" + game.Path("SinFabrica.so") + "'").c_str()), 0);
     game.UseRenderer("SinFabrica.dll");
     EXPECT_EQ(RunToEnd(), (std::vector<std::string>{
                               "     Interfaz Grafica: No se ha podido cargar la DLL grafica: SinFabrica.dll"}));
@@ -162,6 +162,17 @@ TEST_F(RendererFailureTest, InitFailureRunsNoFrame) {
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), "     Graficos: No se han iniciado los graficos, fin del programa");
     EXPECT_EQ(game.Read("trace.txt").find("Present"), std::string::npos);
+}
+
+// SDL without a display falls back to drawing unseen; the game refuses that
+// unless asked for it, instead of running on a core nobody watches.
+TEST_F(RendererFailureTest, NoDisplayEndsAtOnce) {
+    game.UseRenderer("Krellin.dll");
+    std::vector<std::string> lines =
+        RunToEnd(With(With(With(kQuietAudio, "SDL_VIDEODRIVER="), "DISPLAY="), "WAYLAND_DISPLAY="));
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "     Graficos: No hay pantalla (ni DISPLAY ni WAYLAND_DISPLAY)");
+    EXPECT_EQ(lines[1], "     Graficos: No se han iniciado los graficos, fin del programa");
 }
 
 }  // namespace

@@ -59,6 +59,14 @@ TEST(SessionLine, MalformedLinesChangeNothing) {
         EXPECT_EQ(seconds, 7) << bad;
         EXPECT_EQ(memcmp(keys, copy, sizeof keys), 0) << bad;
     }
+    // The message names the token at fault and, for numbers, the range.
+    for (auto [bad, says] : {std::pair{"0.1 *0", "(1 to 100000) expected in '*0'"},
+                             {"0.1 *2 *3", "a second repeat count '*3'"}}) {
+        std::string error;
+        double seconds;
+        EXPECT_EQ(ParseSessionLine(bad, &seconds, keys, &error), kSessionBad);
+        EXPECT_NE(error.find(says), std::string::npos) << error;
+    }
 }
 
 class SessionTest : public testing::Test {
@@ -142,9 +150,32 @@ TEST_F(SessionTest, BadReplayLineIsLoggedAndEndsTheReplay) {
     EXPECT_EQ(InputSessionFrameTime(1.0), 0.0);
     EXPECT_TRUE(PlatformCloseRequested());
     std::string log = TempGameFolder::ReadText("logs/log.txt");
-    EXPECT_NE(log.find("     Teclado: Sesion bad.txt, linea 2 incorrecta: frame time expected\n"),
+    EXPECT_NE(log.find("     Teclado: Sesion bad.txt, linea 2 incorrecta: frame time (0 to 3600 "
+                       "seconds) expected in 'x'\n"),
               std::string::npos)
         << log;
+}
+
+// A byte-order mark opens the file; a NUL byte is refused where it stands.
+TEST_F(SessionTest, ByteOrderMarkIsSkippedAndNulIsRefused) {
+    const std::string text("\xEF\xBB\xBF" "0.25 +Q\n0.5 +W\0 +E\n", 21);
+    TempGameFolder::WriteBytes("bom.txt", std::vector<unsigned char>(text.begin(), text.end()));
+    ASSERT_TRUE(InputSessionBegin(nullptr, "bom.txt"));
+    EXPECT_EQ(InputSessionFrameTime(1.0), 0.25);
+    EXPECT_EQ(InputSessionFrameTime(1.0), 0.0);
+    EXPECT_TRUE(PlatformCloseRequested());
+    EXPECT_NE(TempGameFolder::ReadText("logs/log.txt").find("linea 2 incorrecta: NUL byte at column 7\n"),
+              std::string::npos);
+}
+
+// A full disk ends the recording with one line; the game goes on live.
+TEST_F(SessionTest, RecordingWriteErrorEndsTheRecording) {
+    ASSERT_TRUE(InputSessionBegin("/dev/full", nullptr));
+    EXPECT_EQ(InputSessionFrameTime(0.1234567), 0.1234567);  // the clock's, not the file's
+    EXPECT_EQ(InputSessionFrameTime(0.1234567), 0.1234567);
+    EXPECT_EQ(TempGameFolder::ReadText("logs/log.txt"),
+              "     Teclado: No se puede escribir la sesion /dev/full: No space left on device, "
+              "se deja de grabar\n");
 }
 
 TEST_F(SessionTest, OverlongReplayLineIsRefused) {
@@ -162,7 +193,7 @@ TEST_F(SessionTest, OverlongReplayLineIsRefused) {
 TEST_F(SessionTest, MissingReplayFileIsLoggedAndLeavesTheGameLive) {
     EXPECT_FALSE(InputSessionBegin(nullptr, "nothing.txt"));
     EXPECT_EQ(InputSessionGetMode(), kSessionLive);
-    EXPECT_NE(TempGameFolder::ReadText("logs/log.txt").find("     Teclado: No se puede abrir la sesion nothing.txt\n"),
+    EXPECT_NE(TempGameFolder::ReadText("logs/log.txt").find("     Teclado: No se puede abrir la sesion nothing.txt: No such file or directory\n"),
               std::string::npos);
 }
 

@@ -273,9 +273,11 @@ TEST_F(KeyboardTest, MediaSelectBindingWorksWithoutAName) {
     std::vector<unsigned char> bytes(20, 0);
     for (int i = 0; i < 20; ++i) bytes[i] = static_cast<unsigned char>(0x10 + i);
     bytes[0] = kDikMediaSelect;
+    bytes[18] = 0xEE;  // outside the key table: its default, Y
     bytes[19] = kEnter;
     TempGameFolder::WriteBytes("cfg/tecladoDI.cfg", bytes);
     StartKeyboard();
+    EXPECT_STREQ(kb->KeyName(1, 0x200), "Y");
     EXPECT_EQ(kb->KeyName(0, 0x1), nullptr);
     EXPECT_STREQ(kb->KeyName(0, 0x2), "W");  // 0x11
     EXPECT_STREQ(kb->KeyName(1, 0x100), "RETURN");
@@ -312,11 +314,19 @@ TEST_F(KeyboardTest, BindingsFileShortMissingAndSaved) {
     StartKeyboard();
     EXPECT_STREQ(kb->KeyName(0, 0x1), "UP");
     EXPECT_STREQ(kb->KeyName(1, 0x100), "H");
-    // Longer files give their first 20 bytes.
-    std::vector<unsigned char> longer(25, kQ);
-    TempGameFolder::WriteBytes("cfg/tecladoDI.cfg", longer);
-    StartKeyboard();
-    EXPECT_STREQ(kb->KeyName(1, 0x100), "Q");
+}
+
+// A damaged key file takes the defaults for what is wrong, with one line.
+TEST_F(KeyboardTest, DamagedBindingsFileTakesDefaultsForWhatIsWrong) {
+    for (auto [bytes, says] : {std::pair{std::vector<unsigned char>(25, kQ), "mas de 20 bytes"},
+                               {std::vector<unsigned char>(20, 0xFF), "20 teclas fuera de la tabla"}}) {
+        TempGameFolder::WriteBytes("logs/log.txt", {});
+        TempGameFolder::WriteBytes("cfg/tecladoDI.cfg", bytes);
+        StartKeyboard();
+        EXPECT_STREQ(kb->KeyName(0, 0x1), "UP");
+        const std::string log = TempGameFolder::ReadText("logs/log.txt");
+        EXPECT_EQ(log.find(std::string("     Teclado: cfg\\tecladoDI.cfg: ") + says), 0u) << log;
+    }
 }
 
 TEST_F(KeyboardTest, ShutdownWithoutInitKeepsTheSavedKeys) {

@@ -1,6 +1,8 @@
 // The key tool's logic without a display: the bindings file, the capture
 // rule, the key events it is fed with and the names it shows.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <string>
@@ -119,8 +121,13 @@ TEST_F(QuilletFile, FailedWriteLeavesTheOldFileWhole) {
     mkdir("cfg", 0755);
     std::string old = Sequence(0x30, 20);
     TestFolder::Write("cfg/tecladoDI.cfg", old);
-    mkdir("cfg/tecladoDI.cfg.new", 0755);  // the file written aside cannot be created
+    signal(SIGXFSZ, SIG_IGN);  // a disk that fills after 10 bytes
+    struct rlimit was, small;
+    getrlimit(RLIMIT_FSIZE, &was);
+    small = {10, was.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     EXPECT_EQ(WriteKeyBindings(kKeyBindingsPath, DefaultKeyBindings()), 0);
+    setrlimit(RLIMIT_FSIZE, &was);
     EXPECT_EQ(TestFolder::Read("cfg/tecladoDI.cfg"), old);
 }
 

@@ -1,9 +1,11 @@
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
 #include "sdk/Bicho.h"
+#include "base/Files.h"
 #include "base/Plugin.h"
 #include "tools/qvl/QvlTool.h"
 
@@ -50,6 +52,13 @@ bool ReadCreature(Renderer* renderer, const char* path, Bicho** creature, QvlCon
     }
     *creature = c;
     return true;
+}
+
+std::string OpenFailure(const char* path) {
+    FILE* file = PlatformOpenFile(path, "rb");
+    if (!file) return PlatformErrorText(errno);
+    fclose(file);
+    return "not readable";
 }
 
 void FreeCreature(Bicho* creature) {

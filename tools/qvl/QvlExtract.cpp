@@ -2,6 +2,7 @@
 // text format, enough for qvl build to write the same file again.
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
@@ -40,7 +41,7 @@ int RunExtract(const char* path, const std::string& folder) {
     QvlContents contents;
     Bicho* c = nullptr;
     if (!ReadCreature(renderer, path, &c, contents)) {
-        fprintf(stderr, "qvl: cannot open %s\n", path);
+        fprintf(stderr, "qvl: cannot open %s: %s\n", path, OpenFailure(path).c_str());
         return 2;
     }
     if (!contents.problems.empty()) {
@@ -49,7 +50,13 @@ int RunExtract(const char* path, const std::string& folder) {
         FreeCreature(c);
         return 1;
     }
-    mkdir(folder.c_str(), 0755);
+    struct stat st;
+    if (mkdir(folder.c_str(), 0755) != 0 && (stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))) {
+        fprintf(stderr, "qvl: %s is not a folder and cannot be made one: %s\n", folder.c_str(),
+                errno == EEXIST ? "a file has its name" : PlatformErrorText(errno));
+        FreeCreature(c);
+        return 2;
+    }
     std::string manifest;
     char line[512];
     auto add = [&](const char* format, auto... values) {

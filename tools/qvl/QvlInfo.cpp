@@ -27,7 +27,7 @@ int RunInfo(const char* path) {
     Bicho* c = nullptr;
     QvlContents contents;
     if (!ReadCreature(renderer, path, &c, contents)) {
-        fprintf(stderr, "qvl: cannot open %s\n", path);
+        fprintf(stderr, "qvl: cannot open %s: %s\n", path, OpenFailure(path).c_str());
         return 2;
     }
     printf("file %s\n", path);
@@ -74,7 +74,10 @@ int RunInfo(const char* path) {
     }
     for (const std::string& problem : contents.problems) printf("problem: %s\n", problem.c_str());
     FreeCreature(c);
-    return 0;
+    if (contents.problems.empty()) return 0;
+    // What is listed above is only what could be read of a broken file.
+    fprintf(stderr, "qvl: %s is broken: the problem lines above say where\n", path);
+    return 1;
 }
 
 int RunCheck(const char* path) {
@@ -83,7 +86,7 @@ int RunCheck(const char* path) {
     QvlContents whole;
     Bicho* c = nullptr;
     if (!ReadCreature(renderer, path, &c, whole)) {
-        fprintf(stderr, "qvl: cannot open %s\n", path);
+        fprintf(stderr, "qvl: cannot open %s: %s\n", path, OpenFailure(path).c_str());
         return 2;
     }
     FreeCreature(c);

@@ -1,11 +1,14 @@
 // Reading a creature manifest and building the creature file from it.
 #include "tools/qvl/QvlManifest.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "base/ConfigFile.h"
+#include "creature/QvlFormat.h"
 #include "sdk/Bicho.h"
 #include "sdk/Renderer.h"
 
@@ -19,11 +22,26 @@ void Floats(const char* text, float* out, int count) {
     }
 }
 
+// A count or handle; -1 when it is no number or beyond int.
+int Count(const char* text) {
+    char* end = nullptr;
+    errno = 0;
+    long value = strtol(text, &end, 10);
+    if (end == text || errno != 0 || value < INT_MIN || value > INT_MAX) return -1;
+    return static_cast<int>(value);
+}
+
 // Recreates every texture under its own handle: the headless renderer hands
 // out the lowest free handle from 1, so gaps are filled with stand-ins that
 // no frame uses (they show as -1 in the table, as in the original).
 bool MakeTextures(Renderer* r, const QvlManifest& m, const QvlPictureSource& pictures,
                   std::vector<TextureHandle>& made, std::string& reason) {
+    // The reader's limits, checked before anything is made for them.
+    if (m.textureCount < 0 || m.textureCount > kQvlMaxHandles) {
+        reason = "textureCount " + std::to_string(m.textureCount) + " is outside 0 to " +
+                 std::to_string(kQvlMaxHandles);
+        return false;
+    }
     std::vector<const QvlTextureEntry*> byHandle(
         static_cast<size_t>(m.textureCount > 1 ? m.textureCount : 1), nullptr);
     std::vector<const QvlTextureEntry*> all;
@@ -31,8 +49,9 @@ bool MakeTextures(Renderer* r, const QvlManifest& m, const QvlPictureSource& pic
     for (int i = 0; i < 2; ++i)
         if (m.hasPicture[i]) all.push_back(&m.pictures[i]);
     for (const QvlTextureEntry* t : all) {
-        if (t->handle < 1 || t->handle >= 1 << 20) {
-            reason = "texture handle " + std::to_string(t->handle) + " cannot be recreated";
+        if (t->handle < 1 || t->handle >= kQvlMaxHandles) {
+            reason = "texture handle " + std::to_string(t->handle) + " is outside 1 to " +
+                     std::to_string(kQvlMaxHandles - 1);
             return false;
         }
         if (static_cast<size_t>(t->handle) >= byHandle.size()) byHandle.resize(t->handle + 1, nullptr);
@@ -42,6 +61,7 @@ bool MakeTextures(Renderer* r, const QvlManifest& m, const QvlPictureSource& pic
                     t->flag, t->file.c_str());
     }
     const unsigned char standIn[3] = {255, 0, 255};
+    long decoded = 0;
     for (size_t h = 1; h < byHandle.size(); ++h) {
         TextureHandle handle;
         if (byHandle[h]) {
@@ -50,6 +70,13 @@ bool MakeTextures(Renderer* r, const QvlManifest& m, const QvlPictureSource& pic
             size_t need = static_cast<size_t>(image.width) * image.height * image.bytesPerPixel;
             if (image.width < 1 || image.height < 1 || image.pixels.size() < need) {
                 reason = "the picture of " + byHandle[h]->file + " is empty or short";
+                return false;
+            }
+            decoded += static_cast<long>(need);
+            if (decoded > kQvlMaxDecodedBytes) {
+                reason = "the pictures hold more than " +
+                         std::to_string(kQvlMaxDecodedBytes >> 20) +
+                         " MB of pixels, more than a creature file may";
                 return false;
             }
             handle = r->CreateTexture(image.pixels.data(), image.width, image.height,
@@ -122,11 +149,11 @@ bool ParseQvlManifest(const std::string& path, QvlManifest& m, std::string& reas
                         m.names[i] = value;
                         m.hasName[i] = true;
                     }
-                if (key == "textureCount") m.textureCount = atoi(value);
+                if (key == "textureCount") m.textureCount = Count(value);
             } else if (texture) {
                 if (key == "file") texture->file = value;
                 if (key == "name") texture->name = value;
-                if (key == "handle") texture->handle = atoi(value);
+                if (key == "handle") texture->handle = Count(value);
                 if (key == "flag") texture->flag = atoi(value);
             } else if (section == "[anima]") {
                 QvlAnimaEntry& a = m.animations.back();

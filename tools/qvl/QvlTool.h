@@ -35,6 +35,8 @@ Renderer* LoadHeadless();
 // be opened.
 bool ReadCreature(Renderer* renderer, const char* path, Bicho** creature, QvlContents& contents);
 void FreeCreature(Bicho* creature);
+// Why `path` cannot be read: the system's text, found by opening it again.
+std::string OpenFailure(const char* path);
 
 int RunInfo(const char* path);
 int RunCheck(const char* path);

@@ -33,9 +33,13 @@ Renderer* OpenRenderer(const std::string& name) {
     return plugin.object;
 }
 
-void Report(const char* what, const std::string& path, bool loaded, Bicho* creature,
+void Report(const char* what, const std::string& path, bool loaded, const ViewerCreature& viewed,
             const Playback& playback) {
-    printf("viewer: %s %s: %s, %d animations\n", what, path.c_str(), loaded ? "ok" : "unreadable",
+    Bicho* creature = viewed.Get();
+    const std::string state = !loaded                   ? "unreadable (" + viewed.Fault() + ")"
+                              : viewed.Fault().empty() ? std::string("ok")
+                                                       : "broken (" + viewed.Fault() + ")";
+    printf("viewer: %s %s: %s, %d animations\n", what, path.c_str(), state.c_str(),
            playback.AnimationCount());
     if (creature && creature->GetName()) printf("viewer: name %s\n", creature->GetName());
     fflush(stdout);
@@ -87,7 +91,7 @@ int main(int argc, char** argv) {
     status.loaded = creature.Load(options.creaturePath);
     playback.SetCreature(creature.Get());
     playback.Select(std::string());
-    Report("loaded", options.creaturePath, status.loaded, creature.Get(), playback);
+    Report("loaded", options.creaturePath, status.loaded, creature, playback);
 
     bool running = true;
     long frames = 0;
@@ -131,7 +135,7 @@ int main(int argc, char** argv) {
             playback.Select(name);
             creature.Get()->SetFacing(facing);
             ++status.reloads;
-            Report("reloaded", options.creaturePath, status.loaded, creature.Get(), playback);
+            Report("reloaded", options.creaturePath, status.loaded, creature, playback);
         }
         playback.Advance(dt);
         particles.DrawBack(0.0f, 0.0f, dt);
