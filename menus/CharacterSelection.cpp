@@ -6,7 +6,7 @@
 
 #include "base/Random.h"
 #include "fight/GestionJuego.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "input/Teclado.h"
 #include "menus/MenuController.h"
 #include "menus/SelectionParts.h"

@@ -1,6 +1,6 @@
 // The credits: names and portraits scroll up over the sketches for 33
 // seconds, then the program closes.
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "input/Teclado.h"
 #include "menus/CreditEntries.h"
 #include "menus/MenuController.h"

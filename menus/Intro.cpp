@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/Random.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "input/Teclado.h"
 #include "menus/MenuController.h"
 #include "sdk/GameSettings.h"

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "fight/GestionJuego.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "input/Teclado.h"
 #include "menus/MenuController.h"
 #include "sdk/Bicho.h"

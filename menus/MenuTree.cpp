@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "input/Teclado.h"
 #include "menus/MenuController.h"
 #include "sdk/Bicho.h"

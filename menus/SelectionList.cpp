@@ -6,7 +6,7 @@
 #include "base/ConfigFile.h"
 #include "base/Log.h"
 #include "fight/GestionJuego.h"
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "menus/MenuController.h"
 #include "sdk/Bicho.h"
 

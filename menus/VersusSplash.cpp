@@ -3,7 +3,7 @@
 // versus emblem and the two names.
 #include <cmath>
 
-#include "fight/Particulas.h"
+#include "effects/Particulas.h"
 #include "input/Teclado.h"
 #include "menus/MenuController.h"
 #include "menus/SelectionParts.h"

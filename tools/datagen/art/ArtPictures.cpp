@@ -2,7 +2,7 @@
 // and keyed or composed as the game loads them.
 #include "tools/datagen/art/ArtPictures.h"
 
-#include "fight/ParticlePictures.h"
+#include "effects/ParticlePictures.h"
 #include "tools/datagen/RgbImage.h"
 #include "tools/datagen/DataGroup.h"
 #include "tools/datagen/art/Canvas.h"
