@@ -59,10 +59,6 @@ public:
     // The part after it: the front particles, then select and back. True
     // when back was pressed on the top level, which leaves for the credits.
     bool EndFrame(float dt);
-    // Up and down through the current level, with the move effect.
-    void MoveThroughLevel();
-    // The move effect: two bursts from the menu figure at height y.
-    void MoveEffect(float y);
     // The pulsing "MODO DE JUEGO" over the play items.
     void DrawModeTitle(float dt);
 
@@ -83,5 +79,9 @@ public:
     char helpMove[kHelpSize] = {};
 
 private:
+    // Up and down through the current level, with the move effect.
+    void MoveThroughLevel();
+    // The move effect: two bursts from the menu figure at height y.
+    void MoveEffect(float y);
     void FreeLevel(MenuItem* item);
 };
