@@ -50,8 +50,8 @@ const FightHooks kFightHooks = {ReturnMenuToRoot, nullptr};
 void StartFight() { LoadFight(fightController); }
 void MenuFrame(GameState* state, float dt) { menuController->Frame(StartFight, state, dt); }
 void FightScreen(float dt) { FightFrame(fightController, dt); }
-void IntroFrame(GameState* state, float dt) { menuController->Intro(state, dt); }
-void CreditsFrame(GameState* state, float dt) { menuController->Credits(state, dt); }
+void IntroFrame(GameState* state, float dt) { menuController->IntroFrame(state, dt); }
+void CreditsFrame(GameState* state, float dt) { menuController->CreditsFrame(state, dt); }
 void SetGameWindowTitle(const char* title) { PlatformSetWindowTitle(gameWindow, title); }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "effects/Particulas.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzRenderer.h"
-#include "menus/MenuController.h"
+#include "menus/CharacterSelection.h"
 #include "sdk/GameSettings.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -25,14 +25,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     GameSettings settings;
     GestionJuego ladder;
     {
-        MenuController menu(&settings, &ladder);
-        menu.renderer = &renderer;
-        menu.LoadCharacters();
-        menu.LoadCharacters();  // a second load gives the first one back
-        if (menu.count < 0 || menu.count > MenuController::kMaxCreatures) abort();
-        if (menu.count > 0 && (menu.cursor1 != 0 || menu.cursor2 != 1 % menu.count)) abort();
-        menu.ReleaseCharacters();
-        if (menu.count != 0) abort();
+        MenuContext context;
+        context.settings = &settings;
+        context.ladder = &ladder;
+        context.renderer = &renderer;
+        CharacterSelection selection(context);
+        selection.LoadCharacters();
+        selection.LoadCharacters();  // a second load gives the first one back
+        const int count = selection.count;
+        if (count < 0 || count > CharacterSelection::kMaxCreatures) abort();
+        if (count > 0 && (selection.cursor1 != 0 || selection.cursor2 != 1 % count)) abort();
+        selection.ReleaseCharacters();
+        if (selection.count != 0) abort();
     }
     if (renderer.Live() != 0 || renderer.BadReleases() != 0) abort();
     return 0;

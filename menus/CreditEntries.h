@@ -8,7 +8,7 @@ struct CreditEntry {
     float x;     // texts are centred on it
     const char* text;  // null for a portrait
     float scale;
-    int picture;  // portraits: the menu's picture slot
+    int picture;  // portraits: a CreditsScreen::Picture
     float w, h;
     float u0, v0, u1, v1;  // portraits: the rectangle of the picture
 };

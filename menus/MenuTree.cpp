@@ -1,17 +1,17 @@
-// The menu object's life and its tree of items.
+// The main menu's items, pictures and help lines.
+#include "menus/MenuTree.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "effects/Particulas.h"
 #include "input/Teclado.h"
-#include "menus/MenuController.h"
+#include "menus/MenuContext.h"
 #include "sdk/Bicho.h"
 
-MenuController::MenuController(GameSettings* settings, GestionJuego* ladder)
-    : settings_(settings), ladder_(ladder) {}
+MenuTree::MenuTree(MenuContext& shared) : context(shared) {}
 
-MenuController::~MenuController() {
+MenuTree::~MenuTree() {
     // Release is the program's job at exit; this only catches what a
     // caller that skipped it would leak.
     FreeLevel(root);
@@ -20,35 +20,19 @@ MenuController::~MenuController() {
     menuFigure = nullptr;
 }
 
-int MenuController::Init(WindowHandle windowHandle, Particulas* particleSystem,
-                         Teclado* keys, Renderer* drawing, Sonido* music) {
-    window = windowHandle;
-    particles = particleSystem;
-    keyboard = keys;
-    renderer = drawing;
-    sound = music;
-
-    // Never drawn: only the source of the move effect's bursts.
+void MenuTree::Load() {
     menuFigure = CreateBicho();
     menuFigure->Init(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
     menuFigure->SetX(0.5f);
-    count = 0;
 
-    background[0] = renderer->LoadTexture("bmp\\MenuBgSI.bmp");
-    background[1] = renderer->LoadTexture("bmp\\MenuBgSD.bmp");
-    background[2] = renderer->LoadTexture("bmp\\MenuBgII.bmp");
-    background[3] = renderer->LoadTexture("bmp\\MenuBgID.bmp");
-    pictures[kPictureNumerals] = renderer->LoadTextureKeyed("bmp\\numerosB.bmp", 255, 0, 255);
-    pictures[kPictureGlow] = renderer->LoadTexture("bmp\\sunflare.bmp");
-
-    BuildTree();
-    current = first = root;
-    BuildHelpLines();
-    return 0;
+    Renderer* r = context.renderer;
+    background[0] = r->LoadTexture("bmp\\MenuBgSI.bmp");
+    background[1] = r->LoadTexture("bmp\\MenuBgSD.bmp");
+    background[2] = r->LoadTexture("bmp\\MenuBgII.bmp");
+    background[3] = r->LoadTexture("bmp\\MenuBgID.bmp");
 }
 
-MenuItem* MenuController::AddItem(MenuItem** anchor, const char* label, MenuAction action,
-                                  int mode) {
+MenuItem* MenuTree::AddItem(MenuItem** anchor, const char* label, MenuAction action, int mode) {
     MenuItem* item = static_cast<MenuItem*>(calloc(1, sizeof(MenuItem)));
     item->label = strdup(label ? label : "");
     item->action = action;
@@ -56,12 +40,12 @@ MenuItem* MenuController::AddItem(MenuItem** anchor, const char* label, MenuActi
         *anchor = item;
         return item;
     }
-    if (mode == 1) {
+    if (mode == kAppendItem) {
         MenuItem* last = *anchor;
         while (last->next) last = last->next;
         last->next = item;
         item->prev = last;
-    } else if (mode == 2) {
+    } else if (mode == kAddSubLevel) {
         if ((*anchor)->child) {
             free(item->label);
             free(item);
@@ -73,41 +57,12 @@ MenuItem* MenuController::AddItem(MenuItem** anchor, const char* label, MenuActi
     return item;
 }
 
-void MenuController::BuildTree() {
-    using namespace menu_actions;
-    MenuItem* play = AddItem(&root, "JUGAR", nullptr, 1);
-    MenuItem* arcade = AddItem(&play, "1 PLAYER (ARCADE)", ModeTitle, 2);
-    MenuItem* versus = AddItem(&arcade, "2 PLAYER (VS)", ModeTitle, 1);
-    MenuItem* demo = AddItem(&arcade, "DEMO", ModeTitle, 1);
-    arcadeLeaf = AddItem(&arcade, "", Arcade, 2);
-    AddItem(&versus, "", Versus, 2);
-    demoLeaf = AddItem(&demo, "", Demo, 2);
-
-    MenuItem* options = AddItem(&root, "OPCIONES", nullptr, 1);
-    MenuItem* keys = AddItem(&options, "CONFIGURACION DEL TECLADO", OptionsTitle, 2);
-    MenuItem* rounds = AddItem(&keys, "ROUNDS PARA GANAR", OptionsTitle, 1);
-    MenuItem* time = AddItem(&keys, "TIEMPO", OptionsTitle, 1);
-    MenuItem* stage = AddItem(&keys, "OPCIONES FONDO", OptionsTitle, 1);
-    AddItem(&keys, "", Keys, 2);
-    MenuItem* more = AddItem(&rounds, "AUMENTAR NUMERO DE ROUNDS", RoundsValue, 2);
-    MenuItem* fewer = AddItem(&more, "DISMINUIR NUMERO DE ROUNDS", RoundsValue, 1);
-    AddItem(&more, "", RoundsUp, 2);
-    AddItem(&fewer, "", RoundsDown, 2);
-    MenuItem* perRound = AddItem(&time, "TIEMPO POR ROUND", TimeValue, 2);
-    AddItem(&perRound, "", TimeNext, 2);
-    MenuItem* stageChoice = AddItem(&stage, "OPCIONES FONDO", StageValue, 2);
-    AddItem(&stageChoice, "", StageToggle, 2);
-
-    MenuItem* exit = AddItem(&root, "SALIR", nullptr, 1);
-    AddItem(&exit, "", Exit, 2);
-}
-
 static MenuItem* FirstOfLevel(MenuItem* item) {
     while (item->prev) item = item->prev;
     return item;
 }
 
-void MenuController::GoUp() {
+void MenuTree::GoUp() {
     current = FirstOfLevel(current);
     if (current->parent) {
         current = first = current->parent;
@@ -115,15 +70,18 @@ void MenuController::GoUp() {
     }
 }
 
-void MenuController::ReturnToRoot() {
+void MenuTree::ReturnToRoot() {
     current = first = root;
-    idleTime = 20.0f;
+    RestartIdle();
 }
+
+void MenuTree::RestartIdle() { idleTime = 20.0f; }
 
 // A key outside the key table has no name (a captured or saved code).
 static const char* Shown(const char* name) { return name ? name : ""; }
 
-void MenuController::BuildHelpLines() {
+void MenuTree::BuildHelpLines() {
+    Teclado* keyboard = context.keyboard;
     snprintf(helpSelect, sizeof helpSelect, "%s <=> SELECCIONAR",
              Shown(keyboard->KeyName(0, kInputPunch1)));
     snprintf(helpBack, sizeof helpBack, "%s O ESCAPE <=> MENU ANTERIOR O SALIR SI ES EL PRINCIPAL",
@@ -135,12 +93,7 @@ void MenuController::BuildHelpLines() {
              Shown(keyboard->KeyName(0, kInputDown)));
 }
 
-void MenuController::SetTint(float value) {
-    fadeR = fadeG = fadeB = value;
-    if (particles) particles->SetTint(value, value, value);
-}
-
-void MenuController::FreeLevel(MenuItem* item) {
+void MenuTree::FreeLevel(MenuItem* item) {
     while (item) {
         MenuItem* next = item->next;
         FreeLevel(item->child);
@@ -150,12 +103,11 @@ void MenuController::FreeLevel(MenuItem* item) {
     }
 }
 
-void MenuController::Release() {
-    // A quit request can arrive while the selection holds its creatures.
-    if (count > 0) ReleaseCharacters();
-    for (TextureHandle& t : background) renderer->ReleaseTexture(t);
-    renderer->ReleaseTexture(pictures[kPictureNumerals]);
-    renderer->ReleaseTexture(pictures[kPictureGlow]);
+void MenuTree::ReleasePictures() {
+    for (TextureHandle& t : background) context.renderer->ReleaseTexture(t);
+}
+
+void MenuTree::FreeItems() {
     // The whole tree: the sub-levels are the menu's too.
     FreeLevel(root);
     root = current = first = demoLeaf = arcadeLeaf = nullptr;

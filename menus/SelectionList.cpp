@@ -1,13 +1,14 @@
 // The selection's creatures: read from the list file, preview-loaded, and
-// released when the fight starts or the game ends.
+// released when the fight starts or the game ends; and the selection's
+// pictures.
 #include <cstdlib>
 #include <cstring>
 
 #include "base/ConfigFile.h"
 #include "base/Log.h"
-#include "fight/GestionJuego.h"
 #include "effects/Particulas.h"
-#include "menus/MenuController.h"
+#include "fight/GestionJuego.h"
+#include "menus/CharacterSelection.h"
 #include "sdk/Bicho.h"
 
 namespace {
@@ -18,19 +19,35 @@ const float kFloor = 0.85f;
 
 }  // namespace
 
-void MenuController::LoadCharacters() {
+void CharacterSelection::LoadPictures() {
+    numerals = context.renderer->LoadTextureKeyed("bmp\\numerosB.bmp", 255, 0, 255);
+    glow = context.renderer->LoadTexture("bmp\\sunflare.bmp");
+}
+
+void CharacterSelection::ReleasePictures() {
+    context.renderer->ReleaseTexture(numerals);
+    context.renderer->ReleaseTexture(glow);
+}
+
+const char* CharacterSelection::NameOf(int index) const {
+    const char* name = creatures[index]->GetName();
+    return name ? name : "";
+}
+
+void CharacterSelection::LoadCharacters() {
     // A second load would otherwise lose the first one's creatures.
     if (count > 0) ReleaseCharacters();
     count = 0;
-    ladder_->ClearCharacters();
+    GestionJuego* ladder = context.ladder;
+    ladder->ClearCharacters();
 
     ConfigFile list;
     if (list.Open(kListFile) != Ok || list.Load() != Ok) {
         // Read again every frame while the grid is empty; said once.
-        if (!selection.listErrorLogged) LogPrintf("     Menu: fichero de bichos erroneo\n");
-        selection.listErrorLogged = true;
+        if (!listErrorLogged) LogPrintf("     Menu: fichero de bichos erroneo\n");
+        listErrorLogged = true;
     } else {
-        selection.listErrorLogged = false;
+        listErrorLogged = false;
         list.First();
         do {
             if (!list.SectionIs("[Jugadores]")) continue;
@@ -44,12 +61,13 @@ void MenuController::LoadCharacters() {
                     continue;
                 }
                 Bicho* creature = CreateBicho();
-                creature->Init(nullptr, renderer, particles, nullptr, settings_, nullptr);
+                creature->Init(nullptr, context.renderer, context.particles, nullptr,
+                               context.settings, nullptr);
                 creature->LoadPiece(path);
                 creature->SetGround(kFloor);
                 creature->SetY(kFloor);
                 files[count] = strdup(path);
-                ladder_->AddCharacter(creature->GetName());
+                ladder->AddCharacter(creature->GetName());
                 creatures[count++] = creature;
             } while (list.NextEntry() == Ok);
         } while (list.NextSection() == Ok);
@@ -60,10 +78,10 @@ void MenuController::LoadCharacters() {
     chosen1 = chosen2 = 0;
     // Only a grid with creatures can reach the splash; an empty one is read
     // again every frame and must not load the picture every time.
-    if (count > 0) pictures[kPictureLoflipo] = renderer->LoadTexture(kScrollPicture);
+    if (count > 0) scroll = context.renderer->LoadTexture(kScrollPicture);
 }
 
-void MenuController::ReleaseCharacters() {
+void CharacterSelection::ReleaseCharacters() {
     if (count <= 0) {
         count = 0;
         return;
@@ -77,6 +95,6 @@ void MenuController::ReleaseCharacters() {
     }
     count = 0;
     // A picture that failed to load has nothing to give back.
-    if (pictures[kPictureLoflipo]) renderer->ReleaseTexture(pictures[kPictureLoflipo]);
-    pictures[kPictureLoflipo] = 0;
+    if (scroll) context.renderer->ReleaseTexture(scroll);
+    scroll = 0;
 }

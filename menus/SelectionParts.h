@@ -1,12 +1,9 @@
 #pragma once
-// Pieces the character selection's files share: names, portraits, choices
-// and the random picks. Not for use outside the selection.
-#include "menus/MenuController.h"
+// Pieces the character selection's files share: portraits, choices and the
+// random picks. Not for use outside the selection.
+#include "sdk/Renderer.h"
 
 namespace selection {
-
-// The creature's name; "" when its file gave none (a missing or broken file).
-const char* NameOf(MenuController& m, int index);
 
 // A portrait, or a plain grey frame where the creature has no picture. A
 // negative width mirrors, as with DrawImage.
@@ -20,8 +17,5 @@ void TakeFile(char** slot, const char* file);
 // A uniform draw in [0, 1] and an index in 0..n-1 from the game's generator.
 float Uniform();
 int RandomIndex(int n);
-
-// The versus splash; once it has run out the fight is started.
-void VersusSplash(MenuController& m, StartFightFn startFight, GameState* gameState, float dt);
 
 }  // namespace selection

@@ -5,19 +5,19 @@
 
 #include "effects/Particulas.h"
 #include "input/Teclado.h"
-#include "menus/MenuController.h"
+#include "menus/CharacterSelection.h"
 #include "menus/SelectionParts.h"
 #include "sdk/Bicho.h"
 #include "sdk/GameSettings.h"
 #include "sdk/Sonido.h"
 
-namespace selection {
+using namespace selection;
 
 namespace {
 
 constexpr float kSplashSeconds = 5.0f;
 
-void Burst(MenuController& m) {
+void Burst(Particulas* particles) {
     for (int i = 0; i < 4; ++i) {
         Emision e;
         e.kind = kParticleSpark;
@@ -30,21 +30,21 @@ void Burst(MenuController& m) {
         e.vx += e.vx < 0.0f ? -0.002f : 0.002f;
         e.vy = 0.005f - 0.01f * Uniform();
         e.life = 2.2f;
-        m.particles->Emitir(1, true, e);
+        particles->Emitir(1, true, e);
     }
 }
 
 }  // namespace
 
-void VersusSplash(MenuController& m, StartFightFn startFight, GameState* gameState, float dt) {
+void CharacterSelection::VersusSplash(StartFightFn startFight, GameState* gameState, float dt) {
+    const MenuContext& m = context;
     Renderer* r = m.renderer;
-    MenuController::Selection& s = m.selection;
     r->SetOverlayMode(1, 1);
-    if (s.musicPending) {
-        s.musicPending = false;
-        if (m.sound) m.sound->PlayMusic(m.Settings()->musicSelected);
+    if (musicPending) {
+        musicPending = false;
+        if (m.sound) m.sound->PlayMusic(m.settings->musicSelected);
     }
-    float& v = s.versus;
+    float& v = versus;
     v -= dt;
     if (v < 0.0f) v = 0.0f;
     // Back is swallowed: once the splash runs the fight is coming.
@@ -53,7 +53,6 @@ void VersusSplash(MenuController& m, StartFightFn startFight, GameState* gameSta
 
     if (v < 5.0f) {
         const float f = 3.0f * v - floorf(3.0f * v);
-        const TextureHandle scroll = m.pictures[kPictureLoflipo];
         r->DrawImage(f, 0.0f, 1.0f, 1.0f, scroll, v * m.fadeR, v * m.fadeG, v * m.fadeB, 1.0f);
         r->DrawImage(f - 1.0f, 0.0f, 1.0f, 1.0f, scroll, v * m.fadeR, v * m.fadeG, v * m.fadeB,
                      1.0f);
@@ -61,18 +60,17 @@ void VersusSplash(MenuController& m, StartFightFn startFight, GameState* gameSta
     if (v < 4.0f) {
         const float p = v > 2.0f ? (4.0f - v) * 0.25f : 0.5f;
         const float a = v > 1.0f ? 1.0f : v;
-        DrawPortrait(r, p - 0.4f, 0.2f, 0.4f, 0.6f, m.creatures[m.cursor1]->GetPictureB(), 1.0f,
+        DrawPortrait(r, p - 0.4f, 0.2f, 0.4f, 0.6f, creatures[cursor1]->GetPictureB(), 1.0f,
                      1.0f, 1.0f, a);
-        DrawPortrait(r, 1.4f - p, 0.2f, -0.4f, 0.6f, m.creatures[m.cursor2]->GetPictureB(), 1.0f,
+        DrawPortrait(r, 1.4f - p, 0.2f, -0.4f, 0.6f, creatures[cursor2]->GetPictureB(), 1.0f,
                      1.0f, 1.0f, a);
     }
-    if (v < 2.2f && s.burstPending) {
-        s.burstPending = false;
-        Burst(m);
+    if (v < 2.2f && burstPending) {
+        burstPending = false;
+        Burst(m.particles);
     }
     if (v < 2.0f) {
         const float b = v <= 1.0f ? v : (v <= 1.75f ? 1.0f : (2.0f - v) * 4.0f);
-        const TextureHandle numerals = m.pictures[kPictureNumerals];
         // The emblem is the sheet's lower-right quarter, twice more jittered.
         r->DrawImagePart(0.3f, 0.2f, 0.4f, 0.4f, 0.5f, 0.5f, 1.0f, 1.0f, numerals, 1.0f, 1.0f, 1.0f,
                          b);
@@ -82,17 +80,15 @@ void VersusSplash(MenuController& m, StartFightFn startFight, GameState* gameSta
             r->DrawImagePart(x, y, 0.4f, 0.4f, 0.5f, 0.5f, 1.0f, 1.0f, numerals, 1.0f, 1.0f, 1.0f,
                              b);
         }
-        r->DrawTextCentered(0.35f, 0.3f, 3.0f, 1.0f, 1.0f, 1.0f, b, "%s", NameOf(m, m.cursor1));
-        r->DrawTextCentered(0.65f, 0.5f, 3.0f, 1.0f, 1.0f, 1.0f, b, "%s", NameOf(m, m.cursor2));
+        r->DrawTextCentered(0.35f, 0.3f, 3.0f, 1.0f, 1.0f, 1.0f, b, "%s", NameOf(cursor1));
+        r->DrawTextCentered(0.65f, 0.5f, 3.0f, 1.0f, 1.0f, 1.0f, b, "%s", NameOf(cursor2));
     }
     if (v > 4.0f) r->FillRect(0.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f, v - 4.0f);
     if (v <= 0.0f) {
         v = kSplashSeconds;
-        s.musicPending = s.burstPending = true;
-        m.ReleaseCharacters();
+        musicPending = burstPending = true;
+        ReleaseCharacters();
         if (startFight) startFight();
         *gameState = Fight;
     }
 }
-
-}  // namespace selection

@@ -25,7 +25,7 @@
 #include "creature/QvlReader.h"
 #include "fight/GestionJuego.h"
 #include "effects/Particulas.h"
-#include "menus/MenuController.h"
+#include "menus/CharacterSelection.h"
 #include "sdk/Bicho.h"
 #include "sdk/GameSettings.h"
 #include "support/testing/NullRenderer.h"
@@ -197,9 +197,12 @@ void BM_SelectionLoad(benchmark::State& state) {
     GestionJuego ladder;
     Particulas particles;
     particles.Init(renderer);
-    MenuController menu(&settings, &ladder);
-    menu.renderer = renderer;
-    menu.particles = &particles;
+    MenuContext context;
+    context.settings = &settings;
+    context.ladder = &ladder;
+    context.renderer = renderer;
+    context.particles = &particles;
+    CharacterSelection selection(context);
 
     // The walk must find exactly what the preview decodes.
     size_t walked = 0;
@@ -222,11 +225,11 @@ void BM_SelectionLoad(benchmark::State& state) {
     double load = 0.0, bare = 0.0;
     for (auto _ : state) {
         double start = CpuSeconds();
-        menu.LoadCharacters();
+        selection.LoadCharacters();
         load += CpuSeconds() - start;
         state.PauseTiming();
-        benchmark::DoNotOptimize(menu.count);
-        menu.ReleaseCharacters();
+        benchmark::DoNotOptimize(selection.count);
+        selection.ReleaseCharacters();
         start = CpuSeconds();
         InflateAll(folder);
         bare += CpuSeconds() - start;

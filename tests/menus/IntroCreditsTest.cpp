@@ -22,11 +22,11 @@ protected:
         const size_t before = renderer.loadOrder.size();
         menu->LoadIntro();
         ASSERT_EQ(renderer.loadOrder.size(), before + 11);
-        handles.assign(menu->pictures + kPictureLogo, menu->pictures + kPictureHero2 + 1);
+        handles.assign(std::begin(menu->intro.pictures), std::end(menu->intro.pictures));
     }
     void Step(float dt) {
         renderer.Forget();
-        menu->Intro(&state, dt);
+        menu->IntroFrame(&state, dt);
     }
     // One frame that ends exactly at t.
     void StepTo(float before, float t) {
@@ -43,11 +43,11 @@ TEST_F(IntroTest, LoadsInOrderAndEscapeOnTheFirstFrameGoesToTheMenu) {
     EXPECT_EQ(renderer.calls[0].texture, handles.front());
     EXPECT_FLOAT_EQ(renderer.calls[0].w, 1.0f);
     keyboard.PressSpecial(kSpecialEscape);
-    menu->idleTime = 3.0f;
+    menu->tree.idleTime = 3.0f;
     Step(0.02f);
     EXPECT_EQ(state, Menu);
     EXPECT_EQ(sound.music, std::vector<std::string>{"menu.ogg"});
-    EXPECT_FLOAT_EQ(menu->idleTime, 20.0f);
+    EXPECT_FLOAT_EQ(menu->tree.idleTime, 20.0f);
     for (TextureHandle h : handles)
         EXPECT_EQ(std::count(renderer.released.begin(), renderer.released.end(), h), 1) << h;
     EXPECT_EQ(renderer.released.size(), 11u);
@@ -59,7 +59,7 @@ TEST_F(IntroTest, WithoutKeysTheMenuComesOnTheFirstFramePast38Seconds) {
     EXPECT_EQ(std::count_if(renderer.calls.begin(), renderer.calls.end(), Drawn), 0);
     Step(0.5f);
     EXPECT_EQ(state, Menu);
-    EXPECT_FLOAT_EQ(menu->fadeR, 1.0f);
+    EXPECT_FLOAT_EQ(menu->context.fadeR, 1.0f);
     EXPECT_EQ(Particulas::CountList(particles.FrontList()), 0);
     EXPECT_EQ(renderer.released.size(), 11u);
 }
@@ -115,7 +115,7 @@ TEST_F(IntroTest, BoltsPickWholeFramesAndChangeOnlyEveryFiftyMilliseconds) {
         Step(0.02f);
         std::vector<float> offsets;
         for (const MenuDrawCall& c : renderer.calls) {
-            if (c.texture != menu->pictures[kPictureBolts] || c.op != "part") continue;
+            if (c.texture != menu->intro.pictures[IntroScreen::kBolts] || c.op != "part") continue;
             EXPECT_FLOAT_EQ(c.v1 - c.v0, 0.25f);
             offsets.push_back(c.v0);
             seen.insert(c.v0);
@@ -131,15 +131,15 @@ TEST_F(IntroTest, BoltsPickWholeFramesAndChangeOnlyEveryFiftyMilliseconds) {
 
 TEST_F(IntroTest, TheTitleDriftsUpWhileTheTintFadesAndStaysWithinFullBrightness) {
     StepTo(32.5f, 33.0f);
-    EXPECT_FLOAT_EQ(menu->fadeR, 1.0f);  // (38 - 32.5) / 2 would be 2.75
+    EXPECT_FLOAT_EQ(menu->context.fadeR, 1.0f);  // (38 - 32.5) / 2 would be 2.75
     StepTo(36.0f, 37.0f);
-    EXPECT_FLOAT_EQ(menu->fadeG, 1.0f);
+    EXPECT_FLOAT_EQ(menu->context.fadeG, 1.0f);
     const MenuDrawCall* title = renderer.FindText("BROCANTO ARENA");
     ASSERT_NE(title, nullptr);
     EXPECT_NEAR(title->y, 0.13f, 1e-6);
     EXPECT_NEAR(renderer.FindText("< - >")->y, 0.43f, 1e-6);
     StepTo(37.0f, 37.5f);
-    EXPECT_FLOAT_EQ(menu->fadeB, 0.5f);
+    EXPECT_FLOAT_EQ(menu->context.fadeB, 0.5f);
     EXPECT_FLOAT_EQ(renderer.FindText("TRUVALDINO BLENDOSO")->r, 0.5f);
 }
 
@@ -158,7 +158,7 @@ protected:
         MenuTest::SetUp();
         PlatformResetClose();
         state = Credits;
-        menu->LoadCredits();
+        menu->credits.Load();
     }
     void TearDown() override {
         PlatformResetClose();
@@ -166,7 +166,7 @@ protected:
     }
     void Step(float dt) {
         renderer.Forget();
-        menu->Credits(&state, dt);
+        menu->CreditsFrame(&state, dt);
     }
     std::vector<MenuDrawCall> Entries() const {
         std::vector<MenuDrawCall> out;
@@ -180,8 +180,8 @@ TEST_F(CreditsTest, LoadsTheFontFirstAndEscapeOnTheFirstFrameCloses) {
     EXPECT_EQ(renderer.fontReleases, 1);
     EXPECT_EQ(renderer.font, renderer.Handle("bmp\\fuenteCreditos.bmp"));
     EXPECT_EQ(renderer.loadOrder[renderer.loadOrder.size() - 9], "bmp\\fuenteCreditos.bmp");
-    const std::vector<TextureHandle> handles(menu->pictures + kPictureCreditsFont,
-                                             menu->pictures + kPictureClosingCaricature + 1);
+    const std::vector<TextureHandle> handles(std::begin(menu->credits.pictures),
+                                             std::end(menu->credits.pictures));
     keyboard.PressSpecial(kSpecialEscape);
     Step(0.02f);
     EXPECT_EQ(state, Closing);
@@ -201,7 +201,7 @@ TEST_F(CreditsTest, BackgroundsChangeEverySevenSecondsAndTheTitleGoesAt28) {
                           {27.5f, "bmp\\bocetogrande2.bmp", true},
                           {28.0f, "bmp\\elverdadero.bmp", false}};
     for (const Case& k : cases) {
-        menu->creditsClock = k.c - 0.5f;
+        menu->credits.clock = k.c - 0.5f;
         Step(0.5f);
         ASSERT_FALSE(renderer.calls.empty());
         EXPECT_EQ(renderer.calls.front().texture, renderer.Handle(k.background)) << k.c;

@@ -220,5 +220,5 @@ protected:
         keyboard.PressSpecial(which);
         Frame(dt);
     }
-    std::string Current() const { return menu->current->label; }
+    std::string Current() const { return menu->tree.current->label; }
 };

@@ -7,12 +7,12 @@ class OptionsTest : public MenuTest {
 protected:
     // CONFIGURACION DEL TECLADO, ROUNDS PARA GANAR, TIEMPO, OPCIONES FONDO.
     MenuItem* Options(int index) {
-        MenuItem* item = menu->root->next->child;
+        MenuItem* item = menu->tree.root->next->child;
         while (index-- > 0) item = item->next;
         return item;
     }
     void Show(MenuItem* item) {
-        menu->current = menu->first = item;
+        menu->tree.current = menu->tree.first = item;
         Frame();
     }
     // A select press on a setter: descend, the hidden item changes the
@@ -38,7 +38,7 @@ protected:
         return rows;
     }
     void OpenKeys() { Show(Options(0)->child); }
-    MenuController::KeyScreen& Keys() { return menu->keyScreen; }
+    KeyConfigScreen& Keys() { return menu->keys; }
 };
 
 TEST_F(OptionsTest, RoundTimeCyclesAndLeavesOtherTimesAlone) {
@@ -141,7 +141,7 @@ TEST_F(OptionsTest, BrowsingWrapsAndLeftRightJumpBetweenPlayers) {
         Keys().row = m.from;
         Tap(0, m.bit);
         EXPECT_EQ(Keys().row, m.to) << m.from << " bit " << m.bit;
-        EXPECT_STREQ(menu->current->label, "");  // the menu itself did not move
+        EXPECT_STREQ(menu->tree.current->label, "");  // the menu itself did not move
     }
     // All four in one frame, applied in turn.
     Keys().row = 0;
@@ -154,7 +154,7 @@ TEST_F(OptionsTest, CapturedKeyRenamesTheRowAndTheHelpLines) {
     OpenKeys();
     Keys().row = 4;
     Tap(0, kInputPunch1);
-    EXPECT_EQ(Keys().mode, 2);
+    EXPECT_EQ(Keys().mode, KeyConfigScreen::Mode::kCapturing);
     EXPECT_TRUE(keyboard.captures.empty());  // capturing starts next frame
     Frame();
     EXPECT_TRUE(renderer.Shows("PULSA LA NUEVA TECLA"));
@@ -164,7 +164,7 @@ TEST_F(OptionsTest, CapturedKeyRenamesTheRowAndTheHelpLines) {
     keyboard.captureAnswers = {1};
     Frame();
     EXPECT_EQ(keyboard.captures.back(), std::make_pair(0, int(kInputPunch1)));
-    EXPECT_EQ(Keys().mode, 1);
+    EXPECT_EQ(Keys().mode, KeyConfigScreen::Mode::kBrowsing);
     Frame();
     EXPECT_TRUE(renderer.Shows("SPACE <=> SELECCIONAR"));
     EXPECT_TRUE(renderer.Shows("PU\xD1" "O1 <SPACE>"));
@@ -189,13 +189,13 @@ TEST_F(OptionsTest, RefusedKeyShowsTheErrorUntilEscapeCancels) {
 
     // The kick is swallowed while capturing; Escape only ends the capture.
     Tap(0, kInputKick1);
-    EXPECT_STREQ(menu->current->label, "");
-    EXPECT_EQ(Keys().mode, 2);
+    EXPECT_STREQ(menu->tree.current->label, "");
+    EXPECT_EQ(Keys().mode, KeyConfigScreen::Mode::kCapturing);
     const size_t asked = keyboard.captures.size();
     TapSpecial(kSpecialEscape);
-    EXPECT_STREQ(menu->current->label, "");
+    EXPECT_STREQ(menu->tree.current->label, "");
     EXPECT_EQ(state, Menu);
-    EXPECT_EQ(Keys().mode, 1);
+    EXPECT_EQ(Keys().mode, KeyConfigScreen::Mode::kBrowsing);
     EXPECT_FALSE(Keys().error);
     Frame();
     EXPECT_EQ(keyboard.captures.size(), asked + 1);  // none after the cancel
@@ -210,13 +210,13 @@ TEST_F(OptionsTest, KeysWithoutANameShowAnEmptyName) {
     struct Nameless : MenuKeyboard {
         const char* KeyName(int, int) override { return nullptr; }
     } nameless;
-    menu->keyboard = &nameless;
-    menu->BuildHelpLines();
-    EXPECT_STREQ(menu->helpSelect, " <=> SELECCIONAR");
-    EXPECT_STREQ(menu->helpMove, " Y  <=> MOVERSE POR EL MENU");
+    menu->context.keyboard = &nameless;
+    menu->tree.BuildHelpLines();
+    EXPECT_STREQ(menu->tree.helpSelect, " <=> SELECCIONAR");
+    EXPECT_STREQ(menu->tree.helpMove, " Y  <=> MOVERSE POR EL MENU");
     OpenKeys();
     EXPECT_EQ(Rows().front()->text, "ARRIBA <>");
-    menu->keyboard = &keyboard;
+    menu->context.keyboard = &keyboard;
 }
 
 }  // namespace

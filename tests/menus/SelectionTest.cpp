@@ -58,7 +58,7 @@ protected:
     void SetUp() override {
         MenuTest::SetUp();
         draw.loaded = renderer.loaded;
-        menu->renderer = &draw;
+        menu->context.renderer = &draw;
         ASSERT_EQ(mkdir("Bichos", 0755), 0);
     }
     // Named, with both portraits unless told otherwise, one animation of
@@ -85,9 +85,9 @@ protected:
         for (const std::string& s : stems) text += "bicho = Bichos/" + s + ".qvl\n";
         TestFolder::Write("Bichos/bichos.txt", text);
     }
-    void Run(int mode) {
+    void Run(SelectionMode mode) {
         draw.Forget();
-        menu->SelectCharacters(StartFight, &state, dt, mode);
+        menu->selection.Frame(StartFight, &state, dt, mode);
     }
     std::vector<std::string> MenuLog() const {
         std::istringstream log(TestFolder::Read("logs/log.txt"));
@@ -101,17 +101,17 @@ protected:
 TEST_F(SelectionTest, OneCreatureSharesBothCursorsAndTheComputerKeepsLandingOnIt) {
     WriteCreature("a", "ALFA");
     WriteList({"a"});
-    for (int frame = 0; frame < 200 && !menu->chosen2; ++frame) {
-        Run(kSelectionDemo);
-        ASSERT_EQ(menu->cursor1 + menu->cursor2, 0);
+    for (int frame = 0; frame < 200 && !menu->selection.chosen2; ++frame) {
+        Run(SelectionMode::kDemo);
+        ASSERT_EQ(menu->selection.cursor1 + menu->selection.cursor2, 0);
     }
-    ASSERT_TRUE(menu->chosen1 && menu->chosen2);
+    ASSERT_TRUE(menu->selection.chosen1 && menu->selection.chosen2);
     EXPECT_STREQ(settings.player1Name, "Bichos/a.qvl");
     EXPECT_STREQ(settings.player2Name, "Bichos/a.qvl");
     // Drawn on both sides, facing each other, and animated by the whole frame.
-    Bicho* a = menu->creatures[0];
+    Bicho* a = menu->selection.creatures[0];
     const float before = a->GetFrameTimer();
-    Run(kSelectionDemo);
+    Run(SelectionMode::kDemo);
     EXPECT_NEAR(before - a->GetFrameTimer(), dt, 1e-4);
     std::vector<float> widths;
     for (const MenuDrawCall& c : draw.calls)
@@ -125,17 +125,17 @@ TEST_F(SelectionTest, VersusSplashWaitsOneSecondAfterTheLaterChoice) {
     WriteCreature("a", "ALFA");
     WriteCreature("b", "BETA");
     WriteList({"a", "b"});
-    Run(kSelectionVersus);
+    Run(SelectionMode::kVersus);
     keyboard.Press(1, kInputPunch1);  // side 2 first
-    Run(kSelectionVersus);
-    ASSERT_TRUE(menu->chosen2 && !menu->chosen1);
-    for (int i = 0; i < 4; ++i) Run(kSelectionVersus);
+    Run(SelectionMode::kVersus);
+    ASSERT_TRUE(menu->selection.chosen2 && !menu->selection.chosen1);
+    for (int i = 0; i < 4; ++i) Run(SelectionMode::kVersus);
     keyboard.Press(0, kInputPunch1);
-    Run(kSelectionVersus);
-    for (int i = 0; i < 7; ++i) Run(kSelectionVersus);
+    Run(SelectionMode::kVersus);
+    for (int i = 0; i < 7; ++i) Run(SelectionMode::kVersus);
     EXPECT_TRUE(sound.music.empty());
     EXPECT_EQ(menu->selection.versus, 5.0f);
-    Run(kSelectionVersus);  // one second after side 1's choice
+    Run(SelectionMode::kVersus);  // one second after side 1's choice
     EXPECT_EQ(sound.music, std::vector<std::string>{"seleccionados.ogg"});
     EXPECT_EQ(menu->selection.versus, 5.0f - dt);
     EXPECT_STREQ(settings.player1Name, "Bichos/a.qvl");
@@ -145,16 +145,16 @@ TEST_F(SelectionTest, VersusSplashWaitsOneSecondAfterTheLaterChoice) {
 TEST_F(SelectionTest, BackForgetsHalfMadeChoicesButDoesNothingDuringTheSplash) {
     WriteCreature("a", "ALFA");
     WriteList({"a", "a"});
-    menu->current = menu->first = menu->root->child->next->child;  // the versus command
+    menu->tree.current = menu->tree.first = menu->tree.root->child->next->child;  // the versus command
     Frame(dt);
     Tap(0, kInputRight, dt);
     Tap(0, kInputPunch1, dt);
-    ASSERT_TRUE(menu->chosen1);
+    ASSERT_TRUE(menu->selection.chosen1);
     Tap(0, kInputKick1, dt);
     Frame(dt);  // on "2 PLAYER (VS)" now: the choice is forgotten, the cursor kept
     EXPECT_EQ(Current(), "2 PLAYER (VS)");
-    EXPECT_FALSE(menu->chosen1);
-    EXPECT_EQ(menu->cursor1, 1);
+    EXPECT_FALSE(menu->selection.chosen1);
+    EXPECT_EQ(menu->selection.cursor1, 1);
 
     TapSpecial(kSpecialEnter, dt);
     keyboard.Press(0, kInputPunch1);
@@ -164,7 +164,7 @@ TEST_F(SelectionTest, BackForgetsHalfMadeChoicesButDoesNothingDuringTheSplash) {
     Tap(0, kInputKick1, dt);
     TapSpecial(kSpecialEscape, dt);
     EXPECT_EQ(Current(), "");
-    EXPECT_TRUE(menu->chosen1 && menu->chosen2);
+    EXPECT_TRUE(menu->selection.chosen1 && menu->selection.chosen2);
     for (int i = 0; i < 60 && !fightsStarted; ++i) Frame(dt);
     EXPECT_EQ(fightsStarted, 1);
     EXPECT_EQ(state, Fight);
@@ -173,7 +173,7 @@ TEST_F(SelectionTest, BackForgetsHalfMadeChoicesButDoesNothingDuringTheSplash) {
 TEST_F(SelectionTest, DemoChoosesAloneAndStartsTheFightAfterTheSplash) {
     for (const char* s : {"a", "b", "c"}) WriteCreature(s, s);
     WriteList({"a", "b", "c"});
-    menu->current = menu->first = menu->demoLeaf;
+    menu->tree.current = menu->tree.first = menu->tree.demoLeaf;
     float t = 0.0f, musicAt = -1.0f;
     for (int i = 0; i < 400 && !fightsStarted; ++i, t += dt) {
         Frame(dt);
@@ -185,11 +185,11 @@ TEST_F(SelectionTest, DemoChoosesAloneAndStartsTheFightAfterTheSplash) {
     EXPECT_NEAR(t - musicAt, 5.0f, 2 * dt);
     EXPECT_NE(settings.player1Name, nullptr);
     EXPECT_NE(settings.player2Name, nullptr);
-    EXPECT_EQ(menu->count, 0);
+    EXPECT_EQ(menu->selection.count, 0);
     EXPECT_TRUE(draw.live.empty());  // portraits and frames of every creature
     EXPECT_TRUE(draw.Released("bmp\\loflipo.bmp"));
     const size_t released = draw.released.size();
-    menu->ReleaseCharacters();  // nothing left to release
+    menu->selection.ReleaseCharacters();  // nothing left to release
     EXPECT_EQ(draw.released.size(), released);
 }
 
@@ -198,25 +198,25 @@ TEST_F(SelectionTest, ArcadeComputerTakesRemainingOpponentsThenThePlayersOwn) {
     WriteCreature("b", "BETA");
     WriteCreature("c", "GAMMA");
     WriteList({"a", "b", "c"});
-    Run(kSelectionArcade);
+    Run(SelectionMode::kArcade);
     keyboard.Press(0, kInputRight);
     keyboard.Press(0, kInputPunch1);
-    Run(kSelectionArcade);
+    Run(SelectionMode::kArcade);
     ASSERT_TRUE(ladder.IsActive());
-    for (int i = 0; i < 60 && !menu->chosen2; ++i) {
-        Run(kSelectionArcade);
-        ASSERT_NE(menu->cursor2, 1);  // never the player's own while others remain
+    for (int i = 0; i < 60 && !menu->selection.chosen2; ++i) {
+        Run(SelectionMode::kArcade);
+        ASSERT_NE(menu->selection.cursor2, 1);  // never the player's own while others remain
     }
-    ASSERT_TRUE(menu->chosen2);
+    ASSERT_TRUE(menu->selection.chosen2);
 
     // Next visit, every opponent beaten: the player's creature on both sides.
-    menu->ReleaseCharacters();
+    menu->selection.ReleaseCharacters();
     ladder.Remove("ALFA");
     ladder.Remove("GAMMA");
-    Run(kSelectionArcade);
-    EXPECT_TRUE(menu->chosen1 && menu->chosen2);
-    EXPECT_EQ(menu->cursor1, 1);
-    EXPECT_EQ(menu->cursor2, 1);
+    Run(SelectionMode::kArcade);
+    EXPECT_TRUE(menu->selection.chosen1 && menu->selection.chosen2);
+    EXPECT_EQ(menu->selection.cursor1, 1);
+    EXPECT_EQ(menu->selection.cursor2, 1);
     EXPECT_STREQ(settings.player1Name, "Bichos/b.qvl");
     EXPECT_STREQ(settings.player2Name, "Bichos/b.qvl");
     int dimmed = 0;  // every cell: beaten, or the player's own
@@ -233,39 +233,39 @@ TEST_F(SelectionTest, MissingAndBrokenFilesKeepTheirCellsWithAPlainFrame) {
                       "[Jugadores]\nbicho = Bichos/a.qvl\nbicho =\notro = Bichos/a.qvl\n"
                       "[Otros]\nbicho = Bichos/a.qvl\n[Jugadores]\nbicho = Bichos/falta.qvl\n"
                       "bicho = Bichos/roto.qvl\nbicho = Bichos/sin.qvl\n");
-    Run(kSelectionVersus);
-    ASSERT_EQ(menu->count, 4);
-    EXPECT_STREQ(menu->files[1], "Bichos/falta.qvl");
-    EXPECT_STREQ(menu->files[2], "Bichos/roto.qvl");
+    Run(SelectionMode::kVersus);
+    ASSERT_EQ(menu->selection.count, 4);
+    EXPECT_STREQ(menu->selection.files[1], "Bichos/falta.qvl");
+    EXPECT_STREQ(menu->selection.files[2], "Bichos/roto.qvl");
     EXPECT_EQ(draw.At("image", 0.3f, 0.4f), 1);  // ALFA's own portrait
     for (float x : {0.36f, 0.42f, 0.48f}) {
         EXPECT_EQ(draw.At("image", x, 0.4f), 0) << x;
         EXPECT_EQ(draw.At("fill", x, 0.4f), 1) << x;
     }
-    menu->cursor1 = 2;  // the broken one on both large portraits
-    Run(kSelectionVersus);
+    menu->selection.cursor1 = 2;  // the broken one on both large portraits
+    Run(SelectionMode::kVersus);
     EXPECT_EQ(draw.At("fill", 0.06f, 0.35f), 1);
     for (const MenuDrawCall& c : draw.calls)
         EXPECT_FALSE(c.op == "image" && c.texture == 0) << "a picture nobody made";
 }
 
 TEST_F(SelectionTest, AnUnreadableListIsLoggedOnceEachEntryAndATwentyNinthEntryOnce) {
-    Run(kSelectionVersus);
-    Run(kSelectionVersus);
-    EXPECT_EQ(menu->count, 0);
+    Run(SelectionMode::kVersus);
+    Run(SelectionMode::kVersus);
+    EXPECT_EQ(menu->selection.count, 0);
     EXPECT_EQ(draw.Texts(), std::vector<std::string>{"SELECCION DE PERSONAJE"});
     EXPECT_EQ(draw.Handle("bmp\\loflipo.bmp"), 0u);
     EXPECT_EQ(MenuLog(), std::vector<std::string>(1, "     Menu: fichero de bichos erroneo"));
     Frame();  // a menu frame away from the selection, then back in
-    Run(kSelectionVersus);
+    Run(SelectionMode::kVersus);
     EXPECT_EQ(MenuLog(), std::vector<std::string>(2, "     Menu: fichero de bichos erroneo"));
 
     WriteCreature("a", "ALFA");
     std::vector<std::string> stems(28, "a");
     stems.push_back("ultimo");
     WriteList(stems);
-    Run(kSelectionVersus);
-    EXPECT_EQ(menu->count, 28);
+    Run(SelectionMode::kVersus);
+    EXPECT_EQ(menu->selection.count, 28);
     std::vector<std::string> log = MenuLog();
     ASSERT_EQ(log.size(), 3u);
     EXPECT_NE(log[2].find("Bichos/ultimo.qvl"), std::string::npos);
@@ -279,11 +279,11 @@ TEST_F(SelectionTest, BackFromTheSelectionToTheCreditsReleasesWhatItLoaded) {
     Tap(0, kInputDown);         // 2 PLAYER (VS)
     TapSpecial(kSpecialEnter);
     Frame();
-    ASSERT_EQ(menu->count, 2);
+    ASSERT_EQ(menu->selection.count, 2);
     ASSERT_FALSE(draw.live.empty());
     for (int i = 0; i < 3; ++i) TapSpecial(kSpecialEscape);
     ASSERT_EQ(state, Credits);
-    EXPECT_EQ(menu->count, 0);
+    EXPECT_EQ(menu->selection.count, 0);
     EXPECT_TRUE(draw.live.empty()) << draw.live.size() << " creature textures kept";
     EXPECT_TRUE(draw.Released("bmp\\loflipo.bmp"));
 }
@@ -291,18 +291,18 @@ TEST_F(SelectionTest, BackFromTheSelectionToTheCreditsReleasesWhatItLoaded) {
 TEST_F(SelectionTest, CursorStepsNeverLeaveTheGrid) {
     WriteCreature("a", "ALFA");
     WriteList(std::vector<std::string>(10, "a"));  // rows of 7 and 3
-    Run(kSelectionArcade);
+    Run(SelectionMode::kArcade);
     struct Case {
         int from, bit, to;
     } cases[] = {{0, kInputLeft, 0},  {0, kInputUp, 0},    {9, kInputRight, 9},
                  {9, kInputDown, 9},  {3, kInputDown, 3},  {2, kInputDown, 9},
                  {8, kInputUp, 1},    {6, kInputRight, 7}, {7, kInputLeft, 6}};
     for (const Case& c : cases) {
-        menu->cursor1 = c.from;
+        menu->selection.cursor1 = c.from;
         menu->selection.move1 = 0.0f;
         keyboard.Press(0, c.bit);
-        Run(kSelectionArcade);
-        EXPECT_EQ(menu->cursor1, c.to) << c.from << " " << c.bit;
+        Run(SelectionMode::kArcade);
+        EXPECT_EQ(menu->selection.cursor1, c.to) << c.from << " " << c.bit;
         EXPECT_EQ(menu->selection.move1, c.to != c.from ? 0.4f : 0.0f) << c.from;
     }
 }

@@ -1,0 +1,36 @@
+#pragma once
+// The credits: names and portraits scroll up over the sketches for 33
+// seconds, then the program closes.
+#include "fight/GameState.h"
+#include "menus/MenuContext.h"
+#include "sdk/Renderer.h"
+
+class CreditsScreen {
+public:
+    // The credits' pictures, in loading order.
+    enum Picture : int {
+        kFont,
+        kBolts,  // loaded and released with the rest, never drawn
+        kFinal,
+        kCaricatures,
+        kSketch1,
+        kSketch2,
+        kSketch3,
+        kSketch4,
+        kClosingCaricature,
+        kPictureCount
+    };
+
+    explicit CreditsScreen(MenuContext& shared) : context(shared) {}
+    CreditsScreen(const CreditsScreen&) = delete;
+    CreditsScreen& operator=(const CreditsScreen&) = delete;
+
+    // The credits font, which every later text is set in, then the pictures.
+    void Load();
+    // One frame; after 33 s or Escape the pictures go and the program closes.
+    void Frame(GameState* gameState, float dt);
+
+    MenuContext& context;
+    TextureHandle pictures[kPictureCount] = {};
+    float clock = 0.0f;
+};
