@@ -110,11 +110,13 @@ bool WriteLogo(const OutputFolder& out, const DataSources& sources, const TextPa
     if (!canvas.ok()) return false;
     UseDesignUnits(&canvas);
     if (!canvas.DrawSvg(sources.Path("art/quarvell.svg"), 0, 0, kDesignW, kDesignH)) return false;
+    // The word sits at the bottom left: the intro writes its lines in the
+    // middle band and the author's line from 0.6 of the width at the bottom.
     TextStyle name;
-    name.size = 72;
-    name.outline = 6;
+    name.size = 40;
+    name.outline = 5;
     name.outlineRgb[0] = 0.04; name.outlineRgb[1] = 0.07; name.outlineRgb[2] = 0.16;
-    text.DrawCentred(canvas.cr(), "QUARVELL", 512, 740, name);
+    text.DrawCentred(canvas.cr(), "QUARVELL", 190, 736, name);
     return out.Write("bmp\\quarvell.bmp", EncodeBmp24(canvas.Over(0, 0, 0)));
 }
 
