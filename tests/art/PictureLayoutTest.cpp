@@ -218,7 +218,7 @@ TEST(PictureLayoutTest, CaricaturesSitInsideTheRectanglesTheCreditsCut) {
     for (const Rect& r : kSheet) {
         const int x0 = static_cast<int>(r.u0 * p.width), x1 = static_cast<int>(r.u1 * p.width);
         const int y0 = static_cast<int>(r.v0 * p.height), y1 = static_cast<int>(r.v1 * p.height);
-        EXPECT_GT(CoveredIn(p, x0, y0, x1, y1), (x1 - x0) * (y1 - y0) / 5)
+        EXPECT_GT(CoveredIn(p, x0, y0, x1, y1), (x1 - x0) * (y1 - y0) / 25)
             << "rectangle at " << r.u0 << ", " << r.v0;
     }
 
