@@ -162,6 +162,19 @@ TEST(PictureLayoutTest, BarStripsLineUpAndStayInTheirQuarters) {
             for (int x = 0; x < p.width; ++x)
                 if (Covered(p, x, s * strip + y) && !Covered(p, x, y)) ++outside;
     EXPECT_EQ(outside, 0);
+    // The arcade score is written at the top left corner (0.15 x 0.045 of
+    // the screen; the bar is 0.43 x 0.15 of it): no strip draws there.
+    const int sw = static_cast<int>(p.width * 0.15 / 0.43), sh = static_cast<int>(strip * 0.045 / 0.15);
+    for (int s = 0; s < 3; ++s) EXPECT_EQ(CoveredIn(p, 0, s * strip, sw, s * strip + sh), 0) << s;
+}
+
+TEST(PictureLayoutTest, TheBigEggLeavesTheCaptionRowsFree) {
+    // Drawn 0.85 of the screen tall from the top; captions from 0.76 down.
+    Picture p;
+    ASSERT_TRUE(LoadArt("bmp\\huevohi.bmp", true, &p));
+    const int firstCaptionRow = static_cast<int>(p.height * 0.76 / 0.85);
+    EXPECT_EQ(CoveredIn(p, 0, firstCaptionRow, p.width, p.height), 0);
+    EXPECT_GT(CoveredIn(p, 0, 0, p.width, firstCaptionRow), p.width * p.height / 2);
 }
 
 TEST(PictureLayoutTest, BoltsAreFourFramesStacked) {
@@ -205,7 +218,7 @@ TEST(PictureLayoutTest, CaricaturesSitInsideTheRectanglesTheCreditsCut) {
     for (const Rect& r : kSheet) {
         const int x0 = static_cast<int>(r.u0 * p.width), x1 = static_cast<int>(r.u1 * p.width);
         const int y0 = static_cast<int>(r.v0 * p.height), y1 = static_cast<int>(r.v1 * p.height);
-        EXPECT_GT(CoveredIn(p, x0, y0, x1, y1), (x1 - x0) * (y1 - y0) / 5)
+        EXPECT_GT(CoveredIn(p, x0, y0, x1, y1), (x1 - x0) * (y1 - y0) / 25)
             << "rectangle at " << r.u0 << ", " << r.v0;
     }
 
@@ -242,6 +255,28 @@ TEST(PictureLayoutTest, MenuQuartersJoinIntoOnePicture) {
     EXPECT_LT(seam(q[2], q[3], true), 12);
     EXPECT_LT(seam(q[0], q[2], false), 12);
     EXPECT_LT(seam(q[1], q[3], false), 12);
+    // White texts need a dark ground: the board (0.03..0.97 x 0.25..0.86
+    // of the screen) and the help strip (0..0.75 x 0.89..1.0), which is
+    // also plain. Each quarter is a quarter of the screen.
+    auto brightest = [&](double x0, double y0, double x1, double y1, double* spread) {
+        double lo = 255, hi = 0;
+        for (double y = y0; y < y1; y += 0.005)
+            for (double x = x0; x < x1; x += 0.005) {
+                const int qi = (x >= 0.5) + 2 * (y >= 0.5);
+                const Picture& pq = q[qi];
+                const int px = static_cast<int>((x - 0.5 * (qi % 2)) * 2 * pq.width);
+                const int py = static_cast<int>((y - 0.5 * (qi / 2)) * 2 * pq.height);
+                const double b = Brightness(pq, px, py);
+                lo = std::min(lo, b);
+                hi = std::max(hi, b);
+            }
+        *spread = hi - lo;
+        return hi;
+    };
+    double spread = 0;
+    EXPECT_LT(brightest(0.03, 0.25, 0.97, 0.86, &spread), 90);
+    EXPECT_LT(brightest(0.0, 0.89, 0.75, 1.0, &spread), 60);
+    EXPECT_LT(spread, 24);
 }
 
 TEST(PictureLayoutTest, VersusBackdropRepeatsWithoutASeam) {

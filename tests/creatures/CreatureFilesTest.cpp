@@ -121,6 +121,18 @@ TEST_P(Fighter, HasEveryAnimationOfTheFrogBehaviourAndBothPortraits) {
             << name;
     }
     EXPECT_TRUE(c->hasPictureA && c->hasPictureB);
+    // The large portrait keeps to the top of its picture: on the selection
+    // the fighter stands in front of the lower part.
+    int h = 0, w = 0, bpp = 0;
+    HeadlessRenderer()->GetTextureInfo(c->pictureB, &h, &w, &bpp, nullptr, nullptr);
+    ASSERT_EQ(bpp, 4);
+    std::vector<unsigned char> rgba(static_cast<size_t>(w) * h * 4);
+    HeadlessRenderer()->GetTextureData(c->pictureB, rgba.data());
+    int lowest = -1;
+    for (int i = 0; i < w * h; ++i)
+        if (rgba[static_cast<size_t>(i) * 4 + 3] > 0) lowest = i / w;
+    EXPECT_GT(lowest, 0);
+    EXPECT_LT(lowest, h * 0.45);
     // Standing frames put the feet on the ground line (the anchor).
     for (Frame* f = Find(c, "ANI_BASE1")->firstFrame; f; f = f->next)
         EXPECT_NEAR(Coverage(*f).Bottom(), f->anchorY, 0.03f);

@@ -68,7 +68,8 @@ bool WriteNumerals(const OutputFolder& out, const TextPainter& text) {
 }
 
 // The menu backdrop: one screen-sized picture with the game's title,
-// written as the four quarters the menu draws.
+// written as the four quarters the menu draws. The title stays above 0.22
+// of the screen: the screens' own title lines start at 0.27.
 bool WriteMenuBackground(const OutputFolder& out, const DataSources& sources,
                          const TextPainter& text) {
     Canvas canvas(kScreenW, kScreenH);
@@ -76,14 +77,15 @@ bool WriteMenuBackground(const OutputFolder& out, const DataSources& sources,
     UseDesignUnits(&canvas);
     if (!canvas.DrawSvg(sources.Path("art/menu.svg"), 0, 0, kDesignW, kDesignH)) return false;
     TextStyle title;
-    title.size = 96;
-    title.outline = 9;
-    text.DrawCentred(canvas.cr(), "BROCANTO", 512, 150, title);
+    title.size = 88;
+    title.outline = 8;
+    text.DrawCentred(canvas.cr(), "BROCANTO", 512, 96, title);
     TextStyle arena = title;
-    arena.size = 64;
+    arena.size = 50;
+    arena.outline = 7;
     arena.topRgb[0] = 1.0; arena.topRgb[1] = 0.75; arena.topRgb[2] = 0.78;
     arena.bottomRgb[0] = 0.86; arena.bottomRgb[1] = 0.14; arena.bottomRgb[2] = 0.2;
-    text.DrawCentred(canvas.cr(), "ARENA", 512, 232, arena);
+    text.DrawCentred(canvas.cr(), "ARENA", 512, 154, arena);
     const RgbImage whole = canvas.Over(0, 0, 0);
     const char* const names[4] = {"bmp\\MenuBgSI.bmp", "bmp\\MenuBgSD.bmp", "bmp\\MenuBgII.bmp",
                                   "bmp\\MenuBgID.bmp"};
@@ -108,11 +110,13 @@ bool WriteLogo(const OutputFolder& out, const DataSources& sources, const TextPa
     if (!canvas.ok()) return false;
     UseDesignUnits(&canvas);
     if (!canvas.DrawSvg(sources.Path("art/quarvell.svg"), 0, 0, kDesignW, kDesignH)) return false;
+    // The word sits at the bottom left: the intro writes its lines in the
+    // middle band and the author's line from 0.6 of the width at the bottom.
     TextStyle name;
-    name.size = 72;
-    name.outline = 6;
+    name.size = 40;
+    name.outline = 5;
     name.outlineRgb[0] = 0.04; name.outlineRgb[1] = 0.07; name.outlineRgb[2] = 0.16;
-    text.DrawCentred(canvas.cr(), "QUARVELL", 512, 740, name);
+    text.DrawCentred(canvas.cr(), "QUARVELL", 190, 736, name);
     return out.Write("bmp\\quarvell.bmp", EncodeBmp24(canvas.Over(0, 0, 0)));
 }
 

@@ -41,9 +41,10 @@ bool DrawSketch(Canvas* paper, const std::string& source, int x, int y, int w, i
         for (int px = 0; px < paper->width(); ++px) {
             drawing.PixelAt(px, py, ink);
             if (ink[3] == 0) continue;
-            // Dark lines come out strong, light fills as a soft shading.
+            // Dark lines come out as pencil, light fills as a faint shading:
+            // the credits' lines scroll over the sketches and must read.
             const double lum = (0.3 * ink[0] + 0.59 * ink[1] + 0.11 * ink[2]) / 255.0;
-            const double cover = ink[3] / 255.0 * (0.12 + 0.78 * std::pow(1.0 - lum, 1.5));
+            const double cover = ink[3] / 255.0 * (0.06 + 0.5 * std::pow(1.0 - lum, 1.5));
             paper->PixelAt(px, py, back);
             for (int i = 0; i < 3; ++i)
                 back[i] = static_cast<unsigned char>(back[i] * (1 - cover) + graphite[i] * cover + 0.5);
