@@ -64,11 +64,11 @@ std::string Format(const char* format, va_list args) {
         }
         if (!*p) break;
         const char conversion = *p++;
-        std::string spec(start, p);
+        std::string pieceFormat(start, p);
         auto emit = [&](auto value) {
-            int n = starCount == 2   ? snprintf(piece, sizeof piece, spec.c_str(), stars[0], stars[1], value)
-                    : starCount == 1 ? snprintf(piece, sizeof piece, spec.c_str(), stars[0], value)
-                                     : snprintf(piece, sizeof piece, spec.c_str(), value);
+            int n = starCount == 2   ? snprintf(piece, sizeof piece, pieceFormat.c_str(), stars[0], stars[1], value)
+                    : starCount == 1 ? snprintf(piece, sizeof piece, pieceFormat.c_str(), stars[0], value)
+                                     : snprintf(piece, sizeof piece, pieceFormat.c_str(), value);
             if (n > 0) out.append(piece, static_cast<size_t>(n) < sizeof piece ? n : sizeof piece - 1);
         };
         switch (conversion) {
@@ -77,7 +77,7 @@ std::string Format(const char* format, va_list args) {
                 const char* text = va_arg(args, const char*);
                 const std::string safe = Escaped(text ? text : "(null)");
                 // The text may be longer than the piece buffer.
-                if (spec == "%s") out += safe;
+                if (pieceFormat == "%s") out += safe;
                 else emit(safe.c_str());
                 break;
             }

@@ -14,14 +14,13 @@ class Bicho;
 // ladder, or two players.
 enum class SelectionMode { kDemo, kArcade, kVersus };
 
-class CharacterSelection {
+class CharacterSelection : public MenuScreen {
 public:
+    using MenuScreen::MenuScreen;
+
     static constexpr int kMaxCreatures = 28;
     static constexpr int kGridColumns = 7;
 
-    explicit CharacterSelection(MenuContext& shared) : context(shared) {}
-    CharacterSelection(const CharacterSelection&) = delete;
-    CharacterSelection& operator=(const CharacterSelection&) = delete;
 
     // The pictures kept from start-up to exit: the numerals sheet (the
     // splash's emblem) and the glow behind the grid and the sides.
@@ -41,7 +40,6 @@ public:
     // The creature's name; "" when its file gave none (a missing or broken file).
     const char* NameOf(int index) const;
 
-    MenuContext& context;
     TextureHandle numerals = 0;
     TextureHandle glow = 0;
     TextureHandle scroll = 0;  // bmp\loflipo.bmp, loaded with the creatures

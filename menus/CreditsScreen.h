@@ -5,8 +5,10 @@
 #include "menus/MenuContext.h"
 #include "sdk/Renderer.h"
 
-class CreditsScreen {
+class CreditsScreen : public MenuScreen {
 public:
+    using MenuScreen::MenuScreen;
+
     // The credits' pictures, in loading order.
     enum Picture : int {
         kFont,
@@ -21,16 +23,12 @@ public:
         kPictureCount
     };
 
-    explicit CreditsScreen(MenuContext& shared) : context(shared) {}
-    CreditsScreen(const CreditsScreen&) = delete;
-    CreditsScreen& operator=(const CreditsScreen&) = delete;
 
     // The credits font, which every later text is set in, then the pictures.
     void Load();
     // One frame; after 33 s or Escape the pictures go and the program closes.
     void Frame(GameState* gameState, float dt);
 
-    MenuContext& context;
     TextureHandle pictures[kPictureCount] = {};
     float clock = 0.0f;
 };

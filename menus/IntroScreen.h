@@ -5,8 +5,10 @@
 #include "menus/MenuContext.h"
 #include "sdk/Renderer.h"
 
-class IntroScreen {
+class IntroScreen : public MenuScreen {
 public:
+    using MenuScreen::MenuScreen;
+
     // The intro's pictures, in loading order.
     enum Picture : int {
         kLogo,
@@ -23,9 +25,6 @@ public:
         kPictureCount
     };
 
-    explicit IntroScreen(MenuContext& shared) : context(shared) {}
-    IntroScreen(const IntroScreen&) = delete;
-    IntroScreen& operator=(const IntroScreen&) = delete;
 
     // Puts the logo on screen at once; start-up calls it as soon as the
     // renderer runs, and Load does when nobody has.
@@ -37,7 +36,6 @@ public:
     // true then.
     bool Frame(GameState* gameState, float dt);
 
-    MenuContext& context;
     TextureHandle pictures[kPictureCount] = {};
     float clock = 0.0f;
     float boltTimer = 0.0f;

@@ -1,21 +1,21 @@
 #pragma once
 // The key configuration screen: both players' ten keys, browsed with
 // player 1's keys and changed one at a time by capturing a new key.
-struct MenuContext;
+#include "menus/MenuContext.h"
 
-class KeyConfigScreen {
+class KeyConfigScreen : public MenuScreen {
 public:
+    using MenuScreen::MenuScreen;
+
     static constexpr int kRowsPerPlayer = 10;
     static constexpr int kRows = 2 * kRowsPerPlayer;
     enum class Mode { kBrowsing, kCapturing };
 
-    explicit KeyConfigScreen(MenuContext& shared) : context(shared) {}
 
     // One frame. True when a key was changed, so the menu's help lines,
     // which name keys, are out of date.
     bool Frame(float dt);
 
-    MenuContext& context;
     float clock = 0.0f;
     int row = 0;
     Mode mode = Mode::kBrowsing;

@@ -31,3 +31,13 @@ struct MenuContext {
     // Tint of the menu and of the particles.
     void SetTint(float value);
 };
+
+// A screen of the menu: it works on the shared context and is never copied.
+class MenuScreen {
+public:
+    explicit MenuScreen(MenuContext& shared) : context(shared) {}
+    MenuScreen(const MenuScreen&) = delete;
+    MenuScreen& operator=(const MenuScreen&) = delete;
+
+    MenuContext& context;
+};

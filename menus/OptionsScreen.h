@@ -1,11 +1,12 @@
 #pragma once
 // The options under "OPCIONES": the pulsing title, the value lines, and the
 // setters, which change a value by one step (the menu then climbs back).
-struct MenuContext;
+#include "menus/MenuContext.h"
 
-class OptionsScreen {
+class OptionsScreen : public MenuScreen {
 public:
-    explicit OptionsScreen(MenuContext& shared) : context(shared) {}
+    using MenuScreen::MenuScreen;
+
 
     // The pulsing "OPCIONES DEL JUEGO" over every option item.
     void DrawTitle(float dt);
@@ -19,6 +20,5 @@ public:
     void NextTime();
     void ToggleStage();
 
-    MenuContext& context;
     float titleClock = 0.0f;
 };

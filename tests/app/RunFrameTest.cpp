@@ -9,6 +9,7 @@
 #include "sdk/Sonido.h"
 #include "platform/SonidoNulo.h"
 #include "input/Teclado.h"
+#include "support/testing/IdleKeyboard.h"
 #include "tests/app/RecordingRenderer.h"
 
 namespace {
@@ -28,23 +29,14 @@ struct World {
     GameState state = Intro;
     RecordingRenderer renderer;
 
-    class CountingKeyboard : public Teclado {
+    class CountingKeyboard : public IdleKeyboard {
     public:
         int polls = 0;
-        int Init(WindowHandle, InstanceHandle) override { return 1; }
-        int Shutdown() override { return 1; }
         int Poll() override {
             ++polls;
             World::current->log.push_back("Poll");
             return 1;
         }
-        int CaptureKey(int, int) override { return 0; }
-        InputFlags GetInput(int, int, float) override { return 0; }
-        bool TestLastInput(uint32_t) override { return false; }
-        bool AnyKeyDown() override { return false; }
-        bool SpecialKeyOnce(int) override { return false; }
-        bool ActionOnce(int, int) override { return false; }
-        const char* KeyName(int, int) override { return nullptr; }
     } keyboard;
     class RecordingSound : public SonidoNulo {
     public:

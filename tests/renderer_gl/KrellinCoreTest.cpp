@@ -154,29 +154,29 @@ TEST(KrellinUpload, TransparentPixelsTakeTheirNeighboursColour) {
 }
 
 TEST(KrellinSettingsFile, DefaultsAndValidValues) {
+    struct Case {
+        const char* text;  // null: no file
+        int width, height;
+        bool fullscreen, vsync;
+    };
+    const Case cases[] = {
+        {nullptr, 800, 600, false, false},
+        {"[otra]\nancho = 300\n[ventana]\nancho = 1024\nalto = 768\npantallacompleta = 1\nvsync = 1\n",
+         1024, 768, true, true},
+        {"[ventana]\nancho = -5\nalto = 99999999999\npantallacompleta = si\nvsync = 2\n", 800, 600,
+         false, false},
+    };
     TestFolder folder;
-    KrellinSettings missing = ReadKrellinSettings("cfg\\krellin.txt");
-    EXPECT_EQ(missing.width, 800);
-    EXPECT_EQ(missing.height, 600);
-    EXPECT_FALSE(missing.fullscreen);
-    EXPECT_FALSE(missing.vsync);
     ASSERT_EQ(system("mkdir -p cfg"), 0);
-    TestFolder::Write("cfg/krellin.txt",
-                      "[otra]\nancho = 300\n[ventana]\nancho = 1024\nalto = 768\n"
-                      "pantallacompleta = 1\nvsync = 1\n");
-    KrellinSettings good = ReadKrellinSettings("cfg\\krellin.txt");
-    EXPECT_EQ(good.width, 1024);
-    EXPECT_EQ(good.height, 768);
-    EXPECT_TRUE(good.fullscreen);
-    EXPECT_TRUE(good.vsync);
-    TestFolder::Write("cfg/krellin.txt",
-                      "[ventana]\nancho = -5\nalto = 99999999999\npantallacompleta = si\n"
-                      "vsync = 2\n");
-    KrellinSettings bad = ReadKrellinSettings("cfg\\krellin.txt");
-    EXPECT_EQ(bad.width, 800);
-    EXPECT_EQ(bad.height, 600);
-    EXPECT_FALSE(bad.fullscreen);
-    EXPECT_FALSE(bad.vsync);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text ? c.text : "no file");
+        if (c.text) TestFolder::Write("cfg/krellin.txt", c.text);
+        const KrellinSettings got = ReadKrellinSettings("cfg\\krellin.txt");
+        EXPECT_EQ(got.width, c.width);
+        EXPECT_EQ(got.height, c.height);
+        EXPECT_EQ(got.fullscreen, c.fullscreen);
+        EXPECT_EQ(got.vsync, c.vsync);
+    }
 }
 
 TEST(KrellinScreenshots, NamesCountPastExistingFiles) {
