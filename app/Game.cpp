@@ -33,7 +33,7 @@ Particulas* particles = nullptr;
 MenuController* menuController = nullptr;
 GestionJuego gestionJuego;
 FrameTimer frameTimer;
-GameState currentState = Menu;
+GameState currentState = GameState::kMenu;
 GameSettings gameSettings;
 FightController fightController;
 
@@ -118,7 +118,7 @@ void InitSubsystems() {
     frameTimer.Update();
     sound->PlayMusic(gameSettings.musicIntro);
 
-    currentState = Intro;
+    currentState = GameState::kIntro;
     // A start that failed ends before its first frame: no logo to show.
     if (!PlatformCloseRequested()) menuController->LoadIntro();
 }

@@ -17,7 +17,7 @@ void CopyName(char (&field)[256], const char* value) {
 
 void ReadMusicNames(const char* path, GameSettings* settings) {
     ConfigFile config;
-    if (config.Open(path) != Ok) {
+    if (config.Open(path) != ConfigResult::kOk) {
         LogPrintf("     Graficos: Error al leer el fichero de configuracion: %s \n", path);
         return;
     }

@@ -32,10 +32,10 @@ void RunFrameWith(const FrameContext& c, FrameRateDisplay* display) {
     c.keyboard->Poll();
 
     switch (*c.state) {
-        case Menu: c.menuFrame(c.state, dt); break;
-        case Fight: c.fightFrame(dt); break;
-        case Intro: c.introFrame(c.state, dt); break;
-        case Credits: c.creditsFrame(c.state, dt); break;
+        case GameState::kMenu: c.menuFrame(c.state, dt); break;
+        case GameState::kFight: c.fightFrame(dt); break;
+        case GameState::kIntro: c.introFrame(c.state, dt); break;
+        case GameState::kCredits: c.creditsFrame(c.state, dt); break;
         default: break;
     }
 

@@ -25,10 +25,10 @@ char* Copy(const char* text) {
 // Splits a trimmed, non-empty line. For an entry, `key` and `value` point
 // into `line`, which is cut in place.
 TokenKind Classify(char* line, char** key, char** value) {
-    if (line[0] == '\0' || line[0] == '#') return None;
-    if (line[0] == '[') return Section;
+    if (line[0] == '\0' || line[0] == '#') return TokenKind::kNone;
+    if (line[0] == '[') return TokenKind::kSection;
     char* equals = strchr(line, '=');
-    if (!equals) return None;
+    if (!equals) return TokenKind::kNone;
     char* keyEnd = line;
     while (keyEnd < equals && !IsBlank(*keyEnd)) ++keyEnd;
     char* v = equals + 1;
@@ -36,7 +36,7 @@ TokenKind Classify(char* line, char** key, char** value) {
     *keyEnd = '\0';
     *key = line;
     *value = v;
-    return Entry;
+    return TokenKind::kEntry;
 }
 
 }  // namespace
@@ -46,16 +46,16 @@ ConfigFile::~ConfigFile() { Close(); }
 ConfigResult ConfigFile::Open(const char* path) {
     Close();
     file_ = PlatformOpenFile(path, "rt");
-    if (!file_) return OpenFailed;
+    if (!file_) return ConfigResult::kOpenFailed;
     // Only a plain file is configuration: a device or a pipe read as one
     // would pass for an empty file and its user would log the wrong thing.
     struct stat st;
     if (fstat(fileno(file_), &st) != 0 || !S_ISREG(st.st_mode)) {
         fclose(file_);
         file_ = nullptr;
-        return OpenFailed;
+        return ConfigResult::kOpenFailed;
     }
-    return Ok;
+    return ConfigResult::kOk;
 }
 
 // Reads one line into `line` (kMaxLine + 1 bytes), trimmed. False at the end
@@ -86,19 +86,19 @@ bool ConfigFile::ReadLine(char* line) {
 }
 
 ConfigResult ConfigFile::NextToken(TokenKind* kind, char** text, char** value) {
-    if (kind) *kind = None;
+    if (kind) *kind = TokenKind::kNone;
     if (text) *text = nullptr;
     if (value) *value = nullptr;
-    if (!file_) return EndOfFile;
+    if (!file_) return ConfigResult::kEndOfFile;
     char line[kMaxLine + 1];
-    if (!ReadLine(line)) return EndOfFile;
+    if (!ReadLine(line)) return ConfigResult::kEndOfFile;
     char* key = nullptr;
     char* val = nullptr;
     TokenKind k = Classify(line, &key, &val);
     if (kind) *kind = k;
-    if (k == Section) {
+    if (k == TokenKind::kSection) {
         if (text) *text = Copy(line);
-    } else if (k == Entry) {
+    } else if (k == TokenKind::kEntry) {
         // Key and value in one block: "key\0value\0".
         size_t keyLength = strlen(key);
         size_t valueLength = strlen(val);
@@ -109,11 +109,11 @@ ConfigResult ConfigFile::NextToken(TokenKind* kind, char** text, char** value) {
         else delete[] block;
         if (value) *value = text ? block + keyLength + 1 : nullptr;
     }
-    return Ok;
+    return ConfigResult::kOk;
 }
 
 ConfigResult ConfigFile::Load() {
-    if (!file_) return OpenFailed;
+    if (!file_) return ConfigResult::kOpenFailed;
     FreeLists();
     rewind(file_);
     clearerr(file_);
@@ -124,13 +124,13 @@ ConfigResult ConfigFile::Load() {
         char* key = nullptr;
         char* value = nullptr;
         TokenKind kind = Classify(line, &key, &value);
-        if (kind == Section) {
+        if (kind == TokenKind::kSection) {
             ConfigSection* section = new ConfigSection{Copy(line), nullptr, nullptr};
             if (lastSection) lastSection->next = section;
             else firstSection_ = section;
             lastSection = section;
             lastEntry = nullptr;
-        } else if (kind == Entry && lastSection) {
+        } else if (kind == TokenKind::kEntry && lastSection) {
             ConfigEntry* entry = new ConfigEntry{Copy(key), Copy(value), nullptr};
             if (lastEntry) lastEntry->next = entry;
             else lastSection->firstEntry = entry;
@@ -138,7 +138,7 @@ ConfigResult ConfigFile::Load() {
         }
     }
     First();
-    return Ok;
+    return ConfigResult::kOk;
 }
 
 const char* ConfigFile::GetValue(const char* section, const char* key) const {
@@ -161,10 +161,10 @@ bool ConfigFile::SectionIs(const char* name) const {
 }
 
 ConfigResult ConfigFile::NextSection() {
-    if (!sectionCursor_ || !sectionCursor_->next) return NoMore;
+    if (!sectionCursor_ || !sectionCursor_->next) return ConfigResult::kNoMore;
     sectionCursor_ = sectionCursor_->next;
     entryCursor_ = sectionCursor_->firstEntry;
-    return Ok;
+    return ConfigResult::kOk;
 }
 
 bool ConfigFile::EntryKeyIs(const char* key) const {
@@ -172,9 +172,9 @@ bool ConfigFile::EntryKeyIs(const char* key) const {
 }
 
 ConfigResult ConfigFile::NextEntry() {
-    if (!entryCursor_ || !entryCursor_->next) return NoMore;
+    if (!entryCursor_ || !entryCursor_->next) return ConfigResult::kNoMore;
     entryCursor_ = entryCursor_->next;
-    return Ok;
+    return ConfigResult::kOk;
 }
 
 const char* ConfigFile::EntryValue() const { return entryCursor_ ? entryCursor_->value : nullptr; }

@@ -5,17 +5,17 @@
 //   key = value
 #include <cstdio>
 
-enum ConfigResult {
-    Ok = 3,
-    EndOfFile = 4,
-    OpenFailed = 5,
-    NoMore = 6,
+enum class ConfigResult {
+    kOk = 3,
+    kEndOfFile = 4,
+    kOpenFailed = 5,
+    kNoMore = 6,
 };
 
-enum TokenKind {
-    None = 0,
-    Section = 1,
-    Entry = 2,
+enum class TokenKind {
+    kNone = 0,
+    kSection = 1,
+    kEntry = 2,
 };
 
 class ConfigFile {

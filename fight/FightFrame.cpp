@@ -46,7 +46,7 @@ void LeaveFight(FightController& fight) {
     c.renderer->SetViewScale(kViewScale);
     c.settings->slowMotionTime = 0.0f;
     c.sound->PlayMusic(c.settings->musicMenu);
-    *c.state = Menu;
+    *c.state = GameState::kMenu;
 }
 
 void TimeOver(FightController& fight) {

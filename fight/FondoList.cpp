@@ -24,7 +24,7 @@ void CopyPath(char* stagePath, const char* value) {
 
 void ChooseStage(const char* characterName, char* stagePath) {
     ConfigFile list;
-    if (list.Open(kStageListFile) != Ok) {
+    if (list.Open(kStageListFile) != ConfigResult::kOk) {
         LogPrintf("     Fondo: No se puede abrir la lista de fondos:  %s\n", kStageListFile);
         return;
     }
@@ -34,18 +34,18 @@ void ChooseStage(const char* characterName, char* stagePath) {
     TokenKind kind;
     char* text;
     char* value;
-    while (list.NextToken(&kind, &text, &value) == Ok) {
+    while (list.NextToken(&kind, &text, &value) == ConfigResult::kOk) {
         bool found = false;
-        if (kind == Section) {
+        if (kind == TokenKind::kSection) {
             inStages = strcmp(text, "[fondos]") == 0;
             inCharacters = strcmp(text, "[personajes]") == 0;
-        } else if (kind == Entry && inStages && strcmp(text, "fondo") == 0) {
+        } else if (kind == TokenKind::kEntry && inStages && strcmp(text, "fondo") == 0) {
             if (stages.size() < kMaxStages)
                 stages.emplace_back(value);
             else
                 LogPrintf("     Fondo: La lista de fondos pasa de %d, se ignora:  %s\n",
                           static_cast<int>(kMaxStages), value);
-        } else if (kind == Entry && inCharacters && characterName &&
+        } else if (kind == TokenKind::kEntry && inCharacters && characterName &&
                    strcmp(text, characterName) == 0) {
             CopyPath(stagePath, value);
             found = true;

@@ -41,7 +41,7 @@ int Fondo::Load(const char* path, Renderer* newRenderer, Particulas* newParticle
 
 void Fondo::ReadStageFile(const char* path, char* music) {
     ConfigFile file;
-    if (!path || file.Open(path) != Ok) {
+    if (!path || file.Open(path) != ConfigResult::kOk) {
         LogPrintf("     Fondo: Error al leer el fichero de fondos:  %s\n", path ? path : "");
         return;
     }
@@ -51,8 +51,8 @@ void Fondo::ReadStageFile(const char* path, char* music) {
     TokenKind kind;
     char* text;
     char* value;
-    while (file.NextToken(&kind, &text, &value) == Ok) {
-        if (kind == Section) {
+    while (file.NextToken(&kind, &text, &value) == ConfigResult::kOk) {
+        if (kind == TokenKind::kSection) {
             if (strcmp(text, "[fondo]") == 0) {
                 if (!geometry) {
                     geometry = new GeometriaFondo();
@@ -73,7 +73,7 @@ void Fondo::ReadStageFile(const char* path, char* music) {
             } else {
                 target = Target::kNothing;
             }
-        } else if (kind == Entry) {
+        } else if (kind == TokenKind::kEntry) {
             if (target == Target::kGeometry) {
                 GeometriaFondo& g = *geometry;
                 if (strcmp(text, "imagen") == 0) {

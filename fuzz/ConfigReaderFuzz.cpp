@@ -19,25 +19,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t sum = 0;
     {
         ConfigFile config;
-        if (config.Open("f.txt") == Ok && config.Load() == Ok) {
+        if (config.Open("f.txt") == ConfigResult::kOk && config.Load() == ConfigResult::kOk) {
             config.First();
             do {
                 sum += config.SectionIs("fondo");
                 do {
                     if (const char* v = config.EntryValue()) sum += strlen(v);
                     sum += config.EntryKeyIs("bicho");
-                } while (config.NextEntry() == Ok);
-            } while (config.NextSection() == Ok);
+                } while (config.NextEntry() == ConfigResult::kOk);
+            } while (config.NextSection() == ConfigResult::kOk);
             if (const char* v = config.GetValue("fondo", "imagen")) sum += strlen(v);
         }
     }
     {
         ConfigFile config;
-        if (config.Open("f.txt") == Ok) {
-            TokenKind kind = None;
+        if (config.Open("f.txt") == ConfigResult::kOk) {
+            TokenKind kind = TokenKind::kNone;
             char* text = nullptr;
             char* value = nullptr;
-            while (config.NextToken(&kind, &text, &value) == Ok) {
+            while (config.NextToken(&kind, &text, &value) == ConfigResult::kOk) {
                 // Lines that are neither section nor entry come back empty.
                 if (text) sum += strlen(text) + (value ? strlen(value) : 0);
                 delete[] text;

@@ -85,7 +85,7 @@ void CreditsScreen::Frame(GameState* gameState, float dt) {
     const bool escape = m.keyboard->SpecialKeyOnce(kSpecialEscape);
     if (c <= kLength && !escape) return;
     m.particles->Clear();
-    *gameState = Closing;
+    *gameState = GameState::kClosing;
     // Cleared, so a later release cannot free a handle the renderer has
     // since given to another picture.
     for (TextureHandle& picture : pictures) {

@@ -75,6 +75,6 @@ bool IntroScreen::Frame(GameState* gameState, float dt) {
     c.particles->Clear();
     c.SetTint(1.0f);
     c.sound->PlayMusic(c.settings->musicMenu);
-    *gameState = Menu;
+    *gameState = GameState::kMenu;
     return true;
 }

@@ -57,7 +57,7 @@ void MenuController::GoToCredits(GameState* gameState) {
     selection.ReleaseCharacters();
     credits.Load();
     context.sound->PlayMusic(context.settings->musicCredits);
-    *gameState = Credits;
+    *gameState = GameState::kCredits;
 }
 
 void MenuController::Release() {

@@ -42,7 +42,7 @@ void CharacterSelection::LoadCharacters() {
     ladder->ClearCharacters();
 
     ConfigFile list;
-    if (list.Open(kListFile) != Ok || list.Load() != Ok) {
+    if (list.Open(kListFile) != ConfigResult::kOk || list.Load() != ConfigResult::kOk) {
         // Read again every frame while the grid is empty; said once.
         if (!listErrorLogged) LogPrintf("     Menu: fichero de bichos erroneo\n");
         listErrorLogged = true;
@@ -69,8 +69,8 @@ void CharacterSelection::LoadCharacters() {
                 files[count] = strdup(path);
                 ladder->AddCharacter(creature->GetName());
                 creatures[count++] = creature;
-            } while (list.NextEntry() == Ok);
-        } while (list.NextSection() == Ok);
+            } while (list.NextEntry() == ConfigResult::kOk);
+        } while (list.NextSection() == ConfigResult::kOk);
     }
 
     cursor1 = 0;

@@ -89,6 +89,6 @@ void CharacterSelection::VersusSplash(StartFightFn startFight, GameState* gameSt
         musicPending = burstPending = true;
         ReleaseCharacters();
         if (startFight) startFight();
-        *gameState = Fight;
+        *gameState = GameState::kFight;
     }
 }

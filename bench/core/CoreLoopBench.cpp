@@ -36,7 +36,7 @@ void RunFrames(benchmark::State& state, bool debugInfo) {
     FrameTimer timer;
     GameSettings settings;
     settings.debugInfo = debugInfo ? 1 : 0;
-    GameState current = Menu;
+    GameState current = GameState::kMenu;
     Teclado* keyboard = CreateKeyboard();
     keyboard->Init(nullptr, nullptr);
     SonidoNulo sound;

@@ -69,7 +69,7 @@ void BM_FightFrame(benchmark::State& state) {
     settings.gameMode = 3;
     settings.unlimitedTime = 1;
     GestionJuego run;
-    GameState gameState = Fight;
+    GameState gameState = GameState::kFight;
 
     FightController fight;
     fight.context = {&renderer, &keyboard, &sound, &particles, &settings, &run, &gameState, {}};
@@ -82,7 +82,7 @@ void BM_FightFrame(benchmark::State& state) {
         state.PauseTiming();
         if (!FightLoaded(fight) || fight.state.roundOver) {
             FreeFight(fight);
-            gameState = Fight;
+            gameState = GameState::kFight;
             LoadFight(fight);
         }
         for (Bicho* fighter : fight.fighters) fighter->SetLife(fighter->GetMaxLife());

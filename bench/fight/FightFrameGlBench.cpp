@@ -86,7 +86,7 @@ bool RecordFightFrame(KrellinSide& k) {
     static Particulas particles;
     static GameSettings settings;
     static GestionJuego run;
-    static GameState gameState = Fight;
+    static GameState gameState = GameState::kFight;
     static FightController fight;
     particles.Init(k.recorder);
     settings.player1Name = strdup("Bichos\\rana.qvl");

@@ -31,7 +31,7 @@ bool ParseInt(const char* text, int low, int high, int* out) {
 KrellinSettings ReadKrellinSettings(const char* path) {
     KrellinSettings settings;
     ConfigFile file;
-    if (file.Open(path) != Ok || file.Load() != Ok) return settings;
+    if (file.Open(path) != ConfigResult::kOk || file.Load() != ConfigResult::kOk) return settings;
     int value = 0;
     if (ParseInt(file.GetValue(kSection, "ancho"), kMinSide, kMaxSide, &value))
         settings.width = value;

@@ -23,10 +23,10 @@ struct World {
     uint32_t ticks = 0;
     std::vector<std::string> log;
     std::vector<float> dts;
-    int32_t nextStateFromMenu = 0;
+    GameState nextStateFromMenu = GameState::kMenu;
 
     GameSettings settings;
-    GameState state = Intro;
+    GameState state = GameState::kIntro;
     RecordingRenderer renderer;
 
     class CountingKeyboard : public IdleKeyboard {
@@ -59,7 +59,7 @@ struct World {
     static void MenuFrame(GameState* state, float dt) {
         current->log.push_back("Menu");
         current->dts.push_back(dt);
-        if (current->nextStateFromMenu) *state = current->nextStateFromMenu;
+        *state = current->nextStateFromMenu;
     }
     static void FightFrame(float dt) {
         current->log.push_back("Fight");
@@ -68,7 +68,7 @@ struct World {
     static void IntroFrame(GameState* state, float dt) {
         current->log.push_back("Intro");
         current->dts.push_back(dt);
-        *state = Menu;
+        *state = GameState::kMenu;
     }
     static void CreditsFrame(GameState*, float dt) {
         current->log.push_back("Credits");
@@ -97,7 +97,7 @@ World* World::current = nullptr;
 
 TEST(RunFrame, OrderOfOneFrame) {
     World w;
-    w.state = Fight;
+    w.state = GameState::kFight;
     w.Frame(0.02);
     ASSERT_EQ(w.log.size(), 3u);
     EXPECT_EQ(w.log[0].rfind("Update ", 0), 0u);
@@ -108,14 +108,14 @@ TEST(RunFrame, OrderOfOneFrame) {
 
 TEST(RunFrame, DispatchTakesEffectOnTheNextFrame) {
     World w;
-    w.state = Intro;
+    w.state = GameState::kIntro;
     w.Frame(0.01);
-    EXPECT_EQ(w.state, Menu);
-    w.nextStateFromMenu = Credits;
+    EXPECT_EQ(w.state, GameState::kMenu);
+    w.nextStateFromMenu = GameState::kCredits;
     w.Frame(0.01);
-    EXPECT_EQ(w.state, Credits);
+    EXPECT_EQ(w.state, GameState::kCredits);
     w.Frame(0.01);
-    w.state = Fight;
+    w.state = GameState::kFight;
     w.Frame(0.01);
     std::vector<std::string> screens;
     for (const std::string& entry : w.log)
@@ -125,22 +125,23 @@ TEST(RunFrame, DispatchTakesEffectOnTheNextFrame) {
 }
 
 TEST(RunFrame, ClosingAndUnknownStatesStillPollUpdateAndPresent) {
-    for (GameState state : {static_cast<GameState>(Closing), 0, 6, -1}) {
+    for (int32_t value : {static_cast<int32_t>(GameState::kClosing), 0, 6, -1}) {
+        const GameState state = static_cast<GameState>(value);
         World w;
         w.settings.debugInfo = 1;
         w.state = state;
         w.Frame(0.01);
-        EXPECT_TRUE(w.dts.empty()) << state;
-        EXPECT_EQ(w.keyboard.polls, 1) << state;
-        EXPECT_EQ(w.log.front().rfind("Update ", 0), 0u) << state;
-        EXPECT_EQ(w.renderer.calls.back(), "Present") << state;
-        EXPECT_EQ(w.renderer.calls.size(), 5u) << state;
+        EXPECT_TRUE(w.dts.empty()) << value;
+        EXPECT_EQ(w.keyboard.polls, 1) << value;
+        EXPECT_EQ(w.log.front().rfind("Update ", 0), 0u) << value;
+        EXPECT_EQ(w.renderer.calls.back(), "Present") << value;
+        EXPECT_EQ(w.renderer.calls.size(), 5u) << value;
     }
 }
 
 TEST(RunFrame, SlowMotionQuartersDtButCountsDownInRealTime) {
     World w;
-    w.state = Fight;
+    w.state = GameState::kFight;
     w.settings.slowMotionTime = 0.05f;
     w.Frame(0.02);
     w.Frame(0.02);
@@ -158,7 +159,7 @@ TEST(RunFrame, SlowMotionQuartersDtButCountsDownInRealTime) {
 
 TEST(RunFrame, FreezeCountsDownWithoutChangingDt) {
     World w;
-    w.state = Fight;
+    w.state = GameState::kFight;
     w.settings.freezeTime = 0.03f;
     w.Frame(0.02);
     w.Frame(0.02);
@@ -170,7 +171,7 @@ TEST(RunFrame, FreezeCountsDownWithoutChangingDt) {
 
 TEST(RunFrame, TitleAboutOnceASecondWithThatFramesRate) {
     World w;
-    w.state = Closing;
+    w.state = GameState::kClosing;
     w.ticks = 5000;
     w.Frame(0.02, 0);  // 5.0 s of up-time, last update at 0: title now
     w.Frame(0.01, 500);
@@ -186,7 +187,7 @@ TEST(RunFrame, TitleAboutOnceASecondWithThatFramesRate) {
 
 TEST(RunFrame, OverlayShowsTheSameNumberForASecond) {
     World w;
-    w.state = Closing;
+    w.state = GameState::kClosing;
     w.settings.debugInfo = 1;
     w.ticks = 2000;
     w.Frame(0.02, 0);
@@ -206,14 +207,14 @@ TEST(RunFrame, OverlayShowsTheSameNumberForASecond) {
 TEST(RunFrame, NoSoundObjectIsSkipped) {
     World w;
     w.context.sound = nullptr;
-    w.state = Menu;
+    w.state = GameState::kMenu;
     w.Frame(0.01);
     EXPECT_EQ(w.log.front(), "Poll");
 }
 
 TEST(RunFrame, ZeroDeltaGivesInfiniteRateWithoutTrouble) {
     World w;
-    w.state = Menu;
+    w.state = GameState::kMenu;
     w.Frame(0.0);
     EXPECT_TRUE(std::isinf(w.display.frameRate));
     EXPECT_EQ(w.dts.back(), 0.0f);
@@ -221,7 +222,7 @@ TEST(RunFrame, ZeroDeltaGivesInfiniteRateWithoutTrouble) {
 
 TEST(RunFrame, FrameTimeHookReplacesTheMeasuredTime) {
     World w;
-    w.state = Fight;
+    w.state = GameState::kFight;
     w.context.frameTime = [](double) { return 0.125; };
     w.Frame(0.01);
     EXPECT_FLOAT_EQ(w.dts.back(), 0.125f);

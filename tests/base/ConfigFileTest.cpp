@@ -19,12 +19,12 @@ struct Token {
 std::vector<Token> Stream(const std::string& content) {
     TestFolder::Write("stream.txt", content);
     ConfigFile config;
-    EXPECT_EQ(config.Open("stream.txt"), Ok);
+    EXPECT_EQ(config.Open("stream.txt"), ConfigResult::kOk);
     std::vector<Token> tokens;
     TokenKind kind;
     char* text;
     char* value;
-    while (config.NextToken(&kind, &text, &value) == Ok) {
+    while (config.NextToken(&kind, &text, &value) == ConfigResult::kOk) {
         tokens.push_back({kind, text ? text : "", value ? value : ""});
         delete[] text;
     }
@@ -38,8 +38,8 @@ protected:
 
     void LoadText(const std::string& content) {
         TestFolder::Write("test.txt", content);
-        ASSERT_EQ(config.Open("test.txt"), Ok);
-        ASSERT_EQ(config.Load(), Ok);
+        ASSERT_EQ(config.Open("test.txt"), ConfigResult::kOk);
+        ASSERT_EQ(config.Load(), ConfigResult::kOk);
     }
 };
 
@@ -122,47 +122,47 @@ TEST_F(ConfigFileTest, CursorsWalkEachSection) {
     EXPECT_TRUE(config.SectionIs("[one]"));
     EXPECT_TRUE(config.EntryKeyIs("a"));
     EXPECT_STREQ(config.EntryValue(), "1");
-    EXPECT_EQ(config.NextEntry(), Ok);
+    EXPECT_EQ(config.NextEntry(), ConfigResult::kOk);
     EXPECT_TRUE(config.EntryKeyIs("b"));
-    EXPECT_EQ(config.NextEntry(), NoMore);
+    EXPECT_EQ(config.NextEntry(), ConfigResult::kNoMore);
     EXPECT_TRUE(config.EntryKeyIs("b"));
 
-    EXPECT_EQ(config.NextSection(), Ok);
+    EXPECT_EQ(config.NextSection(), ConfigResult::kOk);
     EXPECT_TRUE(config.SectionIs("[empty]"));
     EXPECT_FALSE(config.EntryKeyIs("a"));
     EXPECT_EQ(config.EntryValue(), nullptr);
-    EXPECT_EQ(config.NextEntry(), NoMore);
+    EXPECT_EQ(config.NextEntry(), ConfigResult::kNoMore);
 
-    EXPECT_EQ(config.NextSection(), Ok);
+    EXPECT_EQ(config.NextSection(), ConfigResult::kOk);
     EXPECT_TRUE(config.SectionIs("[two]"));
     EXPECT_STREQ(config.EntryValue(), "3");
-    EXPECT_EQ(config.NextSection(), NoMore);
+    EXPECT_EQ(config.NextSection(), ConfigResult::kNoMore);
     EXPECT_TRUE(config.SectionIs("[two]"));
 }
 
 TEST_F(ConfigFileTest, OpenLoadAndClose) {
-    EXPECT_EQ(config.Load(), OpenFailed);
-    EXPECT_EQ(config.Open("missing.txt"), OpenFailed);
+    EXPECT_EQ(config.Load(), ConfigResult::kOpenFailed);
+    EXPECT_EQ(config.Open("missing.txt"), ConfigResult::kOpenFailed);
     LoadText("[s]\nk = v\n");
     config.Close();
     EXPECT_EQ(config.GetValue("[s]", "k"), nullptr);
-    EXPECT_EQ(config.Load(), OpenFailed);
+    EXPECT_EQ(config.Load(), ConfigResult::kOpenFailed);
     TestFolder::Write("other.txt", "[o]\nk = w\n");
-    ASSERT_EQ(config.Open("other.txt"), Ok);
-    ASSERT_EQ(config.Load(), Ok);
+    ASSERT_EQ(config.Open("other.txt"), ConfigResult::kOk);
+    ASSERT_EQ(config.Load(), ConfigResult::kOk);
     EXPECT_STREQ(config.GetValue("[o]", "k"), "w");
 
     TestFolder::Write("empty.txt", "");
-    ASSERT_EQ(config.Open("empty.txt"), Ok);
-    EXPECT_EQ(config.Load(), Ok);
+    ASSERT_EQ(config.Open("empty.txt"), ConfigResult::kOk);
+    EXPECT_EQ(config.Load(), ConfigResult::kOk);
     EXPECT_EQ(config.GetValue("[o]", "k"), nullptr);
 }
 
 TEST_F(ConfigFileTest, OpensWindowsPathsCaselessly) {
     ASSERT_EQ(mkdir("Cfg", 0755), 0);
     TestFolder::Write("Cfg/MotorCfg.TXT", "[dll]\ndll = X.dll\n");
-    ASSERT_EQ(config.Open("cfg\\motorcfg.txt"), Ok);
-    ASSERT_EQ(config.Load(), Ok);
+    ASSERT_EQ(config.Open("cfg\\motorcfg.txt"), ConfigResult::kOk);
+    ASSERT_EQ(config.Load(), ConfigResult::kOk);
     EXPECT_STREQ(config.GetValue("[dll]", "dll"), "X.dll");
 }
 
@@ -170,14 +170,14 @@ TEST(ConfigStream, TokensInFileOrderRepeatsIncluded) {
     TestFolder folder;
     std::vector<Token> tokens = Stream("# c\n\n[dll]\ndll = A.dll\n bad line \ndll = B.dll\nlast = lost");
     ASSERT_EQ(tokens.size(), 6u);
-    EXPECT_EQ(tokens[0].kind, None);
-    EXPECT_EQ(tokens[1].kind, None);
-    EXPECT_EQ(tokens[2].kind, Section);
+    EXPECT_EQ(tokens[0].kind, TokenKind::kNone);
+    EXPECT_EQ(tokens[1].kind, TokenKind::kNone);
+    EXPECT_EQ(tokens[2].kind, TokenKind::kSection);
     EXPECT_EQ(tokens[2].text, "[dll]");
-    EXPECT_EQ(tokens[3].kind, Entry);
+    EXPECT_EQ(tokens[3].kind, TokenKind::kEntry);
     EXPECT_EQ(tokens[3].text, "dll");
     EXPECT_EQ(tokens[3].value, "A.dll");
-    EXPECT_EQ(tokens[4].kind, None);
+    EXPECT_EQ(tokens[4].kind, TokenKind::kNone);
     EXPECT_EQ(tokens[5].value, "B.dll");
 }
 
@@ -186,7 +186,7 @@ TEST(ConfigStream, NothingOpenIsEndOfFile) {
     TokenKind kind;
     char* text;
     char* value;
-    EXPECT_EQ(config.NextToken(&kind, &text, &value), EndOfFile);
+    EXPECT_EQ(config.NextToken(&kind, &text, &value), ConfigResult::kEndOfFile);
     EXPECT_EQ(text, nullptr);
 }
 
@@ -203,16 +203,16 @@ TEST(ConfigFile, OnlyARegularFileOpens) {
     for (const char* path : refused) {
         SCOPED_TRACE(path);
         ConfigFile config;
-        EXPECT_EQ(config.Open(path), OpenFailed);
-        EXPECT_EQ(config.Load(), OpenFailed);
+        EXPECT_EQ(config.Open(path), ConfigResult::kOpenFailed);
+        EXPECT_EQ(config.Load(), ConfigResult::kOpenFailed);
         TokenKind kind;
         char* text;
         char* value;
-        EXPECT_EQ(config.NextToken(&kind, &text, &value), EndOfFile);
+        EXPECT_EQ(config.NextToken(&kind, &text, &value), ConfigResult::kEndOfFile);
     }
     ConfigFile config;
-    ASSERT_EQ(config.Open("link.txt"), Ok);
-    ASSERT_EQ(config.Load(), Ok);
+    ASSERT_EQ(config.Open("link.txt"), ConfigResult::kOk);
+    ASSERT_EQ(config.Load(), ConfigResult::kOk);
     EXPECT_STREQ(config.GetValue("[dll]", "dll"), "X.dll");
 }
 

@@ -47,14 +47,14 @@ void FreeCreature(Bicho* creature) {
 
 bool ReadEntries(const std::string& path, std::vector<TextEntry>* entries) {
     ConfigFile file;
-    if (file.Open(path.c_str()) != Ok) return false;
+    if (file.Open(path.c_str()) != ConfigResult::kOk) return false;
     std::string section;
     TokenKind kind;
     char* text = nullptr;
     char* value = nullptr;
-    while (file.NextToken(&kind, &text, &value) == Ok) {
-        if (kind == Section) section = text;
-        else if (kind == Entry) entries->push_back({section, text, value ? value : ""});
+    while (file.NextToken(&kind, &text, &value) == ConfigResult::kOk) {
+        if (kind == TokenKind::kSection) section = text;
+        else if (kind == TokenKind::kEntry) entries->push_back({section, text, value ? value : ""});
         delete[] text;
     }
     return true;

@@ -9,7 +9,7 @@ void ExpectValue(const std::string& file, const char* section, const char* key,
                  const char* value) {
     SCOPED_TRACE(file + " " + key);
     ConfigFile config;
-    ASSERT_EQ(config.Open((GeneratedFolder() + "\\" + file).c_str()), Ok);
+    ASSERT_EQ(config.Open((GeneratedFolder() + "\\" + file).c_str()), ConfigResult::kOk);
     config.Load();
     EXPECT_STREQ(config.GetValue(section, key), value);
 }

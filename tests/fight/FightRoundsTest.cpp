@@ -170,7 +170,7 @@ TEST_F(FightTest, EqualLifeOnTimeShowsTristeEmpateAndTheNextRoundStarts) {
     EXPECT_EQ(fight.state.fightClock, 0.0f);
     EXPECT_EQ(fight.state.phaseTimer, 5.0f);
     EXPECT_TRUE(FightLoaded(fight));
-    EXPECT_EQ(state, Fight);
+    EXPECT_EQ(state, GameState::kFight);
     EXPECT_EQ(fight.display.roundClock, 0.0f);
     EXPECT_EQ(F(0).GetRoundsWon() + F(1).GetRoundsWon(), 0);
     EXPECT_EQ(F(0).GetLife(), 10.0f);  // the restart reset both
@@ -282,17 +282,17 @@ TEST_F(FightTest, EscapeOnThePauseScreenQuitsToTheMenu) {
         SCOPED_TRACE(duringRoundEnd);
         run.Start("UNO");
         run.AddScore(900);
-        state = Fight;
+        state = GameState::kFight;
         settings.slowMotionTime = 2.0f;
         Load();
         if (duringRoundEnd) KnockOut(1);
         keyboard.Press(kEscapeKey);
         Frame();
-        EXPECT_EQ(state, Fight);
+        EXPECT_EQ(state, GameState::kFight);
         const int returns = menuReturns;
         keyboard.Press(kEscapeKey);
         Frame();
-        EXPECT_EQ(state, Menu);
+        EXPECT_EQ(state, GameState::kMenu);
         EXPECT_FALSE(FightLoaded(fight));
         EXPECT_FALSE(run.IsActive());
         EXPECT_EQ(run.Score(), 0);
@@ -305,7 +305,7 @@ TEST_F(FightTest, EscapeOnThePauseScreenQuitsToTheMenu) {
         EXPECT_FALSE(fight.state.roundOver);
         EXPECT_EQ(fight.state.phase, 0);
         Frame();  // a late frame without a fight does nothing
-        EXPECT_EQ(state, Menu);
+        EXPECT_EQ(state, GameState::kMenu);
     }
 }
 
@@ -332,7 +332,7 @@ TEST_F(FightTest, TheEndOfAMatchMovesTheArcadeLadder) {
         run.ClearCharacters();
         for (const char* name : {"UNO", "DOS", "TRES"}) run.AddCharacter(name);
         run.Start("UNO");
-        state = Fight;
+        state = GameState::kFight;
         Load();
         F(0).SetName("UNO");
         F(1).SetName(c.opponent);
@@ -342,7 +342,7 @@ TEST_F(FightTest, TheEndOfAMatchMovesTheArcadeLadder) {
             KnockOut(1 - winner);
             PlayOutRoundEnd();
         }
-        EXPECT_EQ(state, c.matchOver ? Menu : Fight);
+        EXPECT_EQ(state, c.matchOver ? GameState::kMenu : GameState::kFight);
         EXPECT_EQ(FightLoaded(fight), !c.matchOver);
         EXPECT_EQ(run.IsActive(), c.runActive);
         EXPECT_EQ(run.Count(), c.remaining);

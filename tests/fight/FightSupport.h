@@ -153,7 +153,7 @@ protected:
     Particulas particles;
     GameSettings settings;
     GestionJuego run;
-    GameState state = Fight;
+    GameState state = GameState::kFight;
     FightController fight;
     int menuReturns = 0;
 

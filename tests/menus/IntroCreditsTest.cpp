@@ -18,7 +18,7 @@ protected:
 
     void SetUp() override {
         MenuTest::SetUp();
-        state = Intro;
+        state = GameState::kIntro;
         const size_t before = renderer.loadOrder.size();
         menu->LoadIntro();
         ASSERT_EQ(renderer.loadOrder.size(), before + 11);
@@ -45,7 +45,7 @@ TEST_F(IntroTest, LoadsInOrderAndEscapeOnTheFirstFrameGoesToTheMenu) {
     keyboard.PressSpecial(kSpecialEscape);
     menu->tree.idleTime = 3.0f;
     Step(0.02f);
-    EXPECT_EQ(state, Menu);
+    EXPECT_EQ(state, GameState::kMenu);
     EXPECT_EQ(sound.music, std::vector<std::string>{"menu.ogg"});
     EXPECT_FLOAT_EQ(menu->tree.idleTime, 20.0f);
     for (TextureHandle h : handles)
@@ -55,10 +55,10 @@ TEST_F(IntroTest, LoadsInOrderAndEscapeOnTheFirstFrameGoesToTheMenu) {
 
 TEST_F(IntroTest, WithoutKeysTheMenuComesOnTheFirstFramePast38Seconds) {
     for (int i = 0; i < 76; ++i) Step(0.5f);
-    EXPECT_EQ(state, Intro);  // t is exactly 38: not yet, and nothing drawn
+    EXPECT_EQ(state, GameState::kIntro);  // t is exactly 38: not yet, and nothing drawn
     EXPECT_EQ(std::count_if(renderer.calls.begin(), renderer.calls.end(), Drawn), 0);
     Step(0.5f);
-    EXPECT_EQ(state, Menu);
+    EXPECT_EQ(state, GameState::kMenu);
     EXPECT_FLOAT_EQ(menu->context.fadeR, 1.0f);
     EXPECT_EQ(Particulas::CountList(particles.FrontList()), 0);
     EXPECT_EQ(renderer.released.size(), 11u);
@@ -83,7 +83,7 @@ TEST_F(IntroTest, AFrameOnAWindowBoundaryDrawsNoWindow) {
         else
             EXPECT_EQ(drawn, 0) << c.t;
     }
-    EXPECT_EQ(state, Intro);
+    EXPECT_EQ(state, GameState::kIntro);
     EXPECT_FALSE(menu->intro.sparksShown);  // 32 itself is outside the sparks' window
 }
 
@@ -157,7 +157,7 @@ protected:
     void SetUp() override {
         MenuTest::SetUp();
         PlatformResetClose();
-        state = Credits;
+        state = GameState::kCredits;
         menu->credits.Load();
     }
     void TearDown() override {
@@ -184,7 +184,7 @@ TEST_F(CreditsTest, LoadsTheFontFirstAndEscapeOnTheFirstFrameCloses) {
                                              std::end(menu->credits.pictures));
     keyboard.PressSpecial(kSpecialEscape);
     Step(0.02f);
-    EXPECT_EQ(state, Closing);
+    EXPECT_EQ(state, GameState::kClosing);
     EXPECT_TRUE(PlatformCloseRequested());
     EXPECT_EQ(renderer.released, handles);
 }
@@ -207,7 +207,7 @@ TEST_F(CreditsTest, BackgroundsChangeEverySevenSecondsAndTheTitleGoesAt28) {
         EXPECT_EQ(renderer.calls.front().texture, renderer.Handle(k.background)) << k.c;
         EXPECT_EQ(renderer.Shows("CREDITOS"), k.title) << k.c;
     }
-    EXPECT_EQ(state, Credits);
+    EXPECT_EQ(state, GameState::kCredits);
 }
 
 TEST_F(CreditsTest, EveryEntryHasScrolledPastWhenTheProgramClosesAfter33Seconds) {
@@ -217,10 +217,10 @@ TEST_F(CreditsTest, EveryEntryHasScrolledPastWhenTheProgramClosesAfter33Seconds)
     for (int i = 1; i < 38; ++i) Step(0.5f);
     EXPECT_NEAR(closingY(), 1.0f, 0.002f);  // c = 19: it enters at the bottom
     for (int i = 38; i < 66; ++i) Step(0.5f);
-    EXPECT_EQ(state, Credits);  // c is exactly 33
+    EXPECT_EQ(state, GameState::kCredits);  // c is exactly 33
     EXPECT_NEAR(closingY(), -0.328f, 0.001f);
     Step(0.5f);
-    EXPECT_EQ(state, Closing);
+    EXPECT_EQ(state, GameState::kClosing);
     EXPECT_TRUE(PlatformCloseRequested());
     const std::vector<MenuDrawCall> last = Entries();
     EXPECT_EQ(last.size(), size_t(kCreditEntryCount));

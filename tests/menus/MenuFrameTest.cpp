@@ -60,13 +60,13 @@ TEST_F(MenuTest, NavigationStopsAtTheEndsDescendsAndClimbs) {
     Tap(0, kInputKick1);  // back climbs to the parent
     EXPECT_EQ(Current(), "OPCIONES");
     EXPECT_EQ(menu->tree.first, menu->tree.root);
-    EXPECT_EQ(state, Menu);
+    EXPECT_EQ(state, GameState::kMenu);
 }
 
 TEST_F(MenuTest, BackAtTheTopLevelGoesToTheCreditsInTheSameFrame) {
     Tap(0, kInputDown);
     TapSpecial(kSpecialEscape);
-    EXPECT_EQ(state, Credits);
+    EXPECT_EQ(state, GameState::kCredits);
     EXPECT_EQ(Current(), "JUGAR");
     EXPECT_EQ(sound.music.back(), "creditos.ogg");
 }

@@ -179,7 +179,7 @@ protected:
     Particulas particles;
     GameSettings settings;
     GestionJuego ladder;
-    GameState state = Menu;
+    GameState state = GameState::kMenu;
     int fightsStarted = 0;
     MenuController* menu = nullptr;
 

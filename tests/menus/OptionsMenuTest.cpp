@@ -194,7 +194,7 @@ TEST_F(OptionsTest, RefusedKeyShowsTheErrorUntilEscapeCancels) {
     const size_t asked = keyboard.captures.size();
     TapSpecial(kSpecialEscape);
     EXPECT_STREQ(menu->tree.current->label, "");
-    EXPECT_EQ(state, Menu);
+    EXPECT_EQ(state, GameState::kMenu);
     EXPECT_EQ(Keys().mode, KeyConfigScreen::Mode::kBrowsing);
     EXPECT_FALSE(Keys().error);
     Frame();

@@ -167,7 +167,7 @@ TEST_F(SelectionTest, BackForgetsHalfMadeChoicesButDoesNothingDuringTheSplash) {
     EXPECT_TRUE(menu->selection.chosen1 && menu->selection.chosen2);
     for (int i = 0; i < 60 && !fightsStarted; ++i) Frame(dt);
     EXPECT_EQ(fightsStarted, 1);
-    EXPECT_EQ(state, Fight);
+    EXPECT_EQ(state, GameState::kFight);
 }
 
 TEST_F(SelectionTest, DemoChoosesAloneAndStartsTheFightAfterTheSplash) {
@@ -180,7 +180,7 @@ TEST_F(SelectionTest, DemoChoosesAloneAndStartsTheFightAfterTheSplash) {
         if (musicAt < 0.0f && !sound.music.empty()) musicAt = t;
     }
     ASSERT_EQ(fightsStarted, 1);
-    EXPECT_EQ(state, Fight);
+    EXPECT_EQ(state, GameState::kFight);
     EXPECT_EQ(settings.gameMode, 3);
     EXPECT_NEAR(t - musicAt, 5.0f, 2 * dt);
     EXPECT_NE(settings.player1Name, nullptr);
@@ -282,7 +282,7 @@ TEST_F(SelectionTest, BackFromTheSelectionToTheCreditsReleasesWhatItLoaded) {
     ASSERT_EQ(menu->selection.count, 2);
     ASSERT_FALSE(draw.live.empty());
     for (int i = 0; i < 3; ++i) TapSpecial(kSpecialEscape);
-    ASSERT_EQ(state, Credits);
+    ASSERT_EQ(state, GameState::kCredits);
     EXPECT_EQ(menu->selection.count, 0);
     EXPECT_TRUE(draw.live.empty()) << draw.live.size() << " creature textures kept";
     EXPECT_TRUE(draw.Released("bmp\\loflipo.bmp"));

@@ -107,7 +107,7 @@ void ReleaseLeftovers(Renderer* r, const std::vector<TextureHandle>& made) {
 
 bool ParseQvlManifest(const std::string& path, QvlManifest& m, std::string& reason) {
     ConfigFile file;
-    if (file.Open(path.c_str()) != Ok) {
+    if (file.Open(path.c_str()) != ConfigResult::kOk) {
         reason = "cannot open " + path;
         return false;
     }
@@ -116,8 +116,8 @@ bool ParseQvlManifest(const std::string& path, QvlManifest& m, std::string& reas
     char* text = nullptr;
     char* value = nullptr;
     QvlTextureEntry* texture = nullptr;
-    while (file.NextToken(&kind, &text, &value) == Ok) {
-        if (kind == Section) {
+    while (file.NextToken(&kind, &text, &value) == ConfigResult::kOk) {
+        if (kind == TokenKind::kSection) {
             section = text;
             texture = nullptr;
             if (section == "[pictureA]" || section == "[pictureB]") {
@@ -137,7 +137,7 @@ bool ParseQvlManifest(const std::string& path, QvlManifest& m, std::string& reas
                 }
                 m.animations.back().frames.emplace_back();
             }
-        } else if (kind == Entry) {
+        } else if (kind == TokenKind::kEntry) {
             std::string key = text;
             if (section == "[bicho]") {
                 const char* keys[] = {"x", "y", "velocityX", "velocityY", "extraA", "extraB"};

@@ -61,7 +61,7 @@ void Sparring::Start() {
         run_.AddCharacter(fight_.fighters[1]->GetName());
         run_.Start(fight_.fighters[0]->GetName());
     }
-    state_ = Fight;
+    state_ = GameState::kFight;
     rounds_[0] = rounds_[1] = 0;
     ++matches_;
 }
@@ -72,13 +72,13 @@ bool Sparring::Frame(float measured) {
     keyboard_->Poll();
     // Leaving happens in the pause screen only once the fight is paused.
     const bool paused = fight_.state.paused;
-    if (state_ == Fight) FightFrame(fight_, dt);
+    if (state_ == GameState::kFight) FightFrame(fight_, dt);
     if (FightLoaded(fight_))
         for (int i = 0; i < 2; ++i) rounds_[i] = fight_.fighters[i]->GetRoundsWon();
     renderer_->SetOverlayMode(1, 1);
     renderer_->DrawText(0.02f, 0.96f, kText, 0.7f, 0.7f, 0.7f, 1, "%s",
                         HelpLine(settings_.gameMode));
-    if (state_ == Fight) return true;
+    if (state_ == GameState::kFight) return true;
     if (paused) return false;
     lastRounds_[0] = rounds_[0];
     lastRounds_[1] = rounds_[1];

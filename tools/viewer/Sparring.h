@@ -45,7 +45,7 @@ private:
     Teclado* keyboard_;
     GameSettings settings_;
     GestionJuego run_;
-    GameState state_ = Menu;
+    GameState state_ = GameState::kMenu;
     FightController fight_;
     std::string stage_;
     int matches_ = 0;

@@ -6,7 +6,7 @@
 
 bool ReadGameContent(const std::string& path, GameContent& content, std::string& reason) {
     ConfigFile file;
-    if (file.Open(path.c_str()) != Ok) {
+    if (file.Open(path.c_str()) != ConfigResult::kOk) {
         reason = "cannot read " + path;
         return false;
     }
@@ -16,16 +16,16 @@ bool ReadGameContent(const std::string& path, GameContent& content, std::string&
     char* text;
     char* value;
     bool ok = true;
-    while (ok && file.NextToken(&kind, &text, &value) == Ok) {
-        if (kind == Section) {
+    while (ok && file.NextToken(&kind, &text, &value) == ConfigResult::kOk) {
+        if (kind == TokenKind::kSection) {
             section = text;
-        } else if (kind == Entry && (!*text || !value || !*value)) {
+        } else if (kind == TokenKind::kEntry && (!*text || !value || !*value)) {
             reason = path + ": an entry of " + section + " is empty";
             ok = false;
-        } else if (kind == Entry && section == "[bichos]") {
+        } else if (kind == TokenKind::kEntry && section == "[bichos]") {
             content.creatures.push_back(
                 {text, std::string("Bichos\\") + text + ".qvl", value});
-        } else if (kind == Entry && section == "[fondos]" && strcmp(text, "fondo") == 0) {
+        } else if (kind == TokenKind::kEntry && section == "[fondos]" && strcmp(text, "fondo") == 0) {
             content.stages.push_back(value);
         }
         delete[] text;

@@ -41,7 +41,7 @@ bool WriteStagePicture(const std::string& stageFile, const std::string& sheetPat
                        const OutputFolder& out, std::string& reason) {
     ConfigFile stage;
     const char* imagen = nullptr;
-    if (stage.Open(stageFile.c_str()) == Ok && stage.Load() == Ok)
+    if (stage.Open(stageFile.c_str()) == ConfigResult::kOk && stage.Load() == ConfigResult::kOk)
         imagen = stage.GetValue("[fondo]", "imagen");
     if (!imagen) {
         reason = stageFile + " names no picture ([fondo] imagen)";
