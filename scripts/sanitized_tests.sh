@@ -8,9 +8,8 @@ set -euo pipefail
 step=${1:-all}
 top="$(cd "$(dirname "$0")/.." && pwd)"
 build="$top/build-asan"
-tests=(config_tests app_tests platform_tests creature_test particles_test random_test
-       stage_test fight_test menus_test
-       keyboard_test pads_test keynames_test renderer_common_tests renderer_headless_tests
+tests=(base_tests app_tests platform_tests input_tests creature_test particles_test
+       stage_test fight_test menus_test renderer_common_tests renderer_headless_tests
        sound_loader_test quillet_logic_test actions_test sound_plugin_test sound_game_test
        viewer_test)
 # What the tests load or start: plug-ins, behaviour libraries, programs, data.

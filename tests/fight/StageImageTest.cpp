@@ -1,6 +1,6 @@
 // The background tiler: which pictures it refuses and where each stored
 // pixel ends up.
-#include "tests/stage/StageSupport.h"
+#include "tests/fight/StageSupport.h"
 
 namespace {
 

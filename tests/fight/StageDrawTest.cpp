@@ -4,7 +4,7 @@
 
 #include "sdk/Bicho.h"
 #include "sdk/InterfazAcciones.h"
-#include "tests/stage/StageSupport.h"
+#include "tests/fight/StageSupport.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "effects/Particulas.h"
 #include "sdk/Bicho.h"
-#include "tests/stage/StageSupport.h"
+#include "tests/fight/StageSupport.h"
 
 namespace {
 
