@@ -48,8 +48,11 @@ bool Bicho::MoveTo(float* newX, float* newY) {
     if (!newX || !newY) return false;
     float px = *newX;
     float py = *newY;
-    if (px < 0.1f) px = 0.1f;
-    if (px > arenaWidth - 0.1f) px = arenaWidth - 0.1f;
+    // 0.15 from the stage's ends, where the camera stops: a fighter there
+    // is still whole on the screen.
+    const float kEdge = 0.15f;
+    if (px < kEdge) px = kEdge;
+    if (px > arenaWidth - kEdge) px = arenaWidth - kEdge;
     if (py < 0.0f) py = 0.0f;
     if (py > ground) py = ground;
     if (opponent) {

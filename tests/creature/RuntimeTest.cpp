@@ -45,18 +45,18 @@ TEST(CreatureRuntime, MoveToClampsToTheArenaAndTheOpponent) {
     Pair p(1.0f, 1.5f);
     float x = 0.0f, y = 2.0f;
     p.a->MoveTo(&x, &y);
-    EXPECT_FLOAT_EQ(0.8f, x);  // 0.1, then within 0.7 of the opponent
+    EXPECT_FLOAT_EQ(0.8f, x);  // 0.15, then within 0.7 of the opponent
     EXPECT_FLOAT_EQ(0.9f, y);
     p.b->x = 0.5f;
     x = 0.0f;
     y = -1.0f;
     p.a->MoveTo(&x, &y);
-    EXPECT_FLOAT_EQ(0.1f, x);
+    EXPECT_FLOAT_EQ(0.15f, x);
     EXPECT_FLOAT_EQ(0.0f, y);
     x = 5.0f;
     p.b->x = 2.8f;
     p.a->MoveTo(&x, &y);
-    EXPECT_FLOAT_EQ(2.9f, x);
+    EXPECT_FLOAT_EQ(2.85f, x);
 }
 
 TEST(CreatureRuntime, AnAttackStrikesOnceUntilHitLandedIsCleared) {
