@@ -7,7 +7,7 @@
 #include "sdk/Bicho.h"
 #include "sdk/InterfazAcciones.h"
 #include "effects/Particulas.h"
-#include "tests/effects/RecordingRenderer.h"
+#include "support/testing/RecordingRenderer.h"
 
 // Behaviour that only counts the hits its creature takes.
 class HitCounter : public InterfazAcciones {

@@ -7,13 +7,13 @@
 namespace {
 
 // The blend in force at call `index`: the last SetOverlayMode before it.
-int BlendAt(const std::vector<RecordedCall>& calls, size_t index) {
+int BlendAt(const std::vector<RendererCall>& calls, size_t index) {
     for (size_t i = index; i-- > 0;)
         if (calls[i].op == "SetOverlayMode") return static_cast<int>(calls[i].args[1]);
     return -1;
 }
 
-size_t LastIndexOf(const std::vector<RecordedCall>& calls, const std::string& op) {
+size_t LastIndexOf(const std::vector<RendererCall>& calls, const std::string& op) {
     for (size_t i = calls.size(); i-- > 0;)
         if (calls[i].op == op) return i;
     return calls.size();
@@ -65,13 +65,13 @@ TEST_F(ParticleTest, EachKindIsDrawnWithItsPictureBlendColourAndMirror) {
             EXPECT_EQ(3, calls[0].args[1]);  // drawing starts additive
             size_t at = LastIndexOf(calls, "DrawImage");
             ASSERT_LT(at, calls.size());
-            const RecordedCall& image = calls[at];
-            EXPECT_EQ(renderer.HandleOf(look.texture), image.texture);
+            const RendererCall& image = calls[at];
+            EXPECT_EQ(renderer.Handle(look.texture), image.texture);
             EXPECT_EQ(look.blend, BlendAt(calls, at));
-            EXPECT_NEAR(0.5f * look.r, image.args[4], 1e-5);
-            EXPECT_NEAR(1.0f * look.g, image.args[5], 1e-5);
-            EXPECT_NEAR(0.8f * look.b, image.args[6], 1e-5);
-            EXPECT_NEAR(look.alpha, image.args[7], 1e-5);
+            EXPECT_NEAR(0.5f * look.r, image.args[8], 1e-5);
+            EXPECT_NEAR(1.0f * look.g, image.args[9], 1e-5);
+            EXPECT_NEAR(0.8f * look.b, image.args[10], 1e-5);
+            EXPECT_NEAR(look.alpha, image.alpha(), 1e-5);
             const bool mirror = look.mirrored && vx < 0;
             // Centred on the particle either way; a mirror is a negative width.
             EXPECT_NEAR(mirror ? -p->w : p->w, image.args[2], 1e-6);
@@ -88,7 +88,7 @@ TEST_F(ParticleTest, EggAndSmokeHandTheBlendBackToAdditive) {
     particles.DrawFront(0, 0, kDt);
     const auto& calls = renderer.calls;
     std::vector<int> blends;
-    for (const RecordedCall& c : calls)
+    for (const RendererCall& c : calls)
         if (c.op == "SetOverlayMode") blends.push_back(static_cast<int>(c.args[1]));
     // start, egg reflection, egg, back; smoke, back.
     EXPECT_EQ((std::vector<int>{3, 4, 1, 3, 5, 3}), blends);
@@ -100,8 +100,8 @@ TEST_F(ParticleTest, EggAndSmokeHandTheBlendBackToAdditive) {
     EXPECT_NEAR(floorY + (floorY - egg->y) * 0.1f + egg->h / 2, images[0].args[1], 1e-6);
     EXPECT_NEAR(egg->w, images[0].args[2], 1e-6);
     EXPECT_NEAR(-egg->h / 4, images[0].args[3], 1e-6);
-    EXPECT_NEAR(0.2f, images[0].args[7], 1e-6);
-    EXPECT_NEAR(1.0f, images[1].args[7], 1e-6);
+    EXPECT_NEAR(0.2f, images[0].alpha(), 1e-6);
+    EXPECT_NEAR(1.0f, images[1].alpha(), 1e-6);
 }
 
 TEST_F(ParticleTest, SparksAndFlaresMoveStraightAndFade) {

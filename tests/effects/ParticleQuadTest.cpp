@@ -10,7 +10,7 @@ struct Point {
 };
 
 // Corners 1..4 from the two triangles (1, 2, 3) and (1, 3, 4).
-std::vector<Point> Corners(const RecordedCall& batch) {
+std::vector<Point> Corners(const RendererCall& batch) {
     const auto& q = batch.quad;
     return {{q[0], q[1]}, {q[2], q[3]}, {q[4], q[5]}, {q[10], q[11]}};
 }
@@ -25,7 +25,7 @@ TEST_F(ParticleTest, ADropIsAQuadOfTwoTrianglesSharingTheDiagonal) {
     particles.DrawFront(0.25f, 0.125f, 0.0f);
     auto batches = renderer.Named("DrawParticleBatch");
     ASSERT_EQ(2u, batches.size());
-    const RecordedCall& drop = batches[0];
+    const RendererCall& drop = batches[0];
     ASSERT_EQ(2, drop.triangles);
     const auto& q = drop.quad;
     EXPECT_EQ(q[0], q[6]);  // both triangles start at corner 1
@@ -57,12 +57,12 @@ TEST_F(ParticleTest, ADropIsAQuadOfTwoTrianglesSharingTheDiagonal) {
         EXPECT_FLOAT_EQ(1.0f, drop.args[t * 19 + 18]);
     }
     // The reflection: squashed to a quarter, on the floor, faint, shadow blend.
-    const RecordedCall& shadow = batches[1];
+    const RendererCall& shadow = batches[1];
     EXPECT_FLOAT_EQ(0.1f, shadow.args[18]);
     std::vector<Point> s = Corners(shadow);
     EXPECT_NEAR(0.125f + 0.9f + 0.01f, (s[0].y + s[2].y) / 2, 1e-5);
     EXPECT_NEAR(Distance(c[1], c[2]) * 0.25f, Distance(s[1], s[2]), 1e-5);
-    EXPECT_EQ(renderer.HandleOf("bmp\\Gotakk.bmp"), renderer.Named("BindTexture").at(0).texture);
+    EXPECT_EQ(renderer.Handle("bmp\\Gotakk.bmp"), renderer.Named("BindTexture").at(0).texture);
 }
 
 TEST_F(ParticleTest, AnyAngleGivesTheSameRectangleTurnedAroundItsCentre) {
@@ -100,13 +100,13 @@ TEST_F(ParticleTest, BleedingDrawsTheDropsThenTheirReflections) {
     renderer.calls.clear();
     particles.DrawBleeding(0.1f, 0.2f, kDt);
     std::vector<std::string> ops;
-    for (const RecordedCall& c : renderer.calls) ops.push_back(c.op);
+    for (const RendererCall& c : renderer.calls) ops.push_back(c.op);
     EXPECT_EQ((std::vector<std::string>{"BindTexture", "SetOverlayMode", "DrawParticleBatch",
                                         "DrawParticleBatch", "DrawParticleBatch", "SetOverlayMode",
                                         "DrawParticleBatch", "DrawParticleBatch",
                                         "DrawParticleBatch"}),
               ops);
-    EXPECT_EQ(renderer.HandleOf("bmp\\sangre256.bmp"), renderer.calls[0].texture);
+    EXPECT_EQ(renderer.Handle("bmp\\sangre256.bmp"), renderer.calls[0].texture);
     EXPECT_EQ((std::vector<float>{1, 1}), renderer.calls[1].args);
     EXPECT_EQ((std::vector<float>{1, 4}), renderer.calls[5].args);
     EXPECT_FLOAT_EQ(1.0f, renderer.calls[2].args[18]);

@@ -11,10 +11,10 @@ const char kDigits[] = "bmp\\numerosb.bmp";
 const char kBar[] = "bmp\\barra3.bmp";
 
 // The digit drawn at (x, y), or -1.
-int DigitAt(const std::vector<DrawnPart>& parts, float x, float y) {
-    for (const DrawnPart& p : parts)
-        if (p.x == x && p.y == y) return static_cast<int>(p.v0 * 4.0f + 0.5f) * 4 +
-                                          static_cast<int>(p.u0 * 4.0f + 0.5f);
+int DigitAt(const std::vector<RendererCall>& parts, float x, float y) {
+    for (const RendererCall& p : parts)
+        if (p.x() == x && p.y() == y) return static_cast<int>(p.v0() * 4.0f + 0.5f) * 4 +
+                                          static_cast<int>(p.u0() * 4.0f + 0.5f);
     return -1;
 }
 
@@ -36,12 +36,12 @@ TEST_F(FightTest, TheClockShowsWholeSecondsOrTheUnlimitedSign) {
         fight.display.roundClock = c.clock;
         renderer.Forget();
         Frame(0.0f);
-        const std::vector<DrawnPart> digits = renderer.PartsOf(kDigits);
+        const std::vector<RendererCall> digits = PartsOf(renderer, kDigits);
         EXPECT_EQ(DigitAt(digits, 0.41f, 0.01f), c.tens);
         EXPECT_EQ(DigitAt(digits, 0.48f, 0.01f), c.ones);
         bool sign = false;
-        for (const DrawnPart& p : digits)
-            sign |= p.x == 0.42f && p.y == 0.01f && p.v0 == 0.75f && p.u1 == 0.5f;
+        for (const RendererCall& p : digits)
+            sign |= p.x() == 0.42f && p.y() == 0.01f && p.v0() == 0.75f && p.u1() == 0.5f;
         EXPECT_EQ(sign, c.unlimited);
     }
 }
@@ -55,8 +55,8 @@ TEST_F(FightTest, LifeFillsNeverDropBelowAQuarter) {
         renderer.Forget();
         Frame(0.0f);
         std::vector<float> widths;
-        for (const DrawnPart& p : renderer.PartsOf(kBar))
-            if (p.v0 == 0.25f) widths.push_back(p.w);
+        for (const RendererCall& p : PartsOf(renderer, kBar))
+            if (p.v0() == 0.25f) widths.push_back(p.w());
         ASSERT_EQ(widths.size(), 2u);
         for (int i = 0; i < 2; ++i) {
             const float f = std::max(0.25f, 0.25f + 0.75f * life[i] / 10.0f);
@@ -77,9 +77,9 @@ TEST_F(FightTest, TheRoundNumberCountsRoundsWonAndWrapsAfterNine) {
         renderer.Forget();
         Frame(0.0f);
         int shown = -1;
-        for (const DrawnPart& p : renderer.PartsOf(kDigits))
-            if (std::abs(p.y + p.h / 2.0f - 0.6f) < 1e-5f)
-                shown = static_cast<int>(p.v0 * 4.0f + 0.5f) * 4 + static_cast<int>(p.u0 * 4.0f + 0.5f);
+        for (const RendererCall& p : PartsOf(renderer, kDigits))
+            if (std::abs(p.y() + p.h() / 2.0f - 0.6f) < 1e-5f)
+                shown = static_cast<int>(p.v0() * 4.0f + 0.5f) * 4 + static_cast<int>(p.u0() * 4.0f + 0.5f);
         EXPECT_EQ(shown, c[2]);
         EXPECT_TRUE(renderer.Shows("ROUND"));
     }
@@ -101,8 +101,8 @@ TEST_F(FightTest, TheScoreLineShowsOnlyInAnArcadeRun) {
         renderer.Forget();
         Frame();
         std::string line;
-        for (const DrawnText& t : renderer.texts)
-            if (!t.centred && t.x == 0.0f && t.y == 0.0f) line = t.text;
+        for (const RendererCall& t : renderer.Named("DrawText"))
+            if (t.x() == 0.0f && t.y() == 0.0f) line = t.text;
         EXPECT_EQ(line, c.shown);
         run.Reset();
     }

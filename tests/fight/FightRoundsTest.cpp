@@ -174,7 +174,7 @@ TEST_F(FightTest, EqualLifeOnTimeShowsTristeEmpateAndTheNextRoundStarts) {
     EXPECT_EQ(fight.display.roundClock, 0.0f);
     EXPECT_EQ(F(0).GetRoundsWon() + F(1).GetRoundsWon(), 0);
     EXPECT_EQ(F(0).GetLife(), 10.0f);  // the restart reset both
-    EXPECT_EQ(renderer.scales.back(), 70.0f);
+    EXPECT_EQ(ViewScales(renderer).back(), 70.0f);
 }
 
 struct BonusCase {
@@ -299,7 +299,7 @@ TEST_F(FightTest, EscapeOnThePauseScreenQuitsToTheMenu) {
         EXPECT_EQ(menuReturns, returns + 1);
         ASSERT_FALSE(sound.music.empty());
         EXPECT_EQ(sound.music.back(), "musica\\menu.ogg");
-        EXPECT_EQ(renderer.scales.back(), 70.0f);
+        EXPECT_EQ(ViewScales(renderer).back(), 70.0f);
         EXPECT_EQ(settings.slowMotionTime, 0.0f);
         EXPECT_FALSE(fight.state.paused);
         EXPECT_FALSE(fight.state.roundOver);
@@ -440,20 +440,20 @@ TEST_F(FightTest, TheViewNarrowsAsTheFightersClose) {
         F(1).SetX(c.x1);
         renderer.Forget();
         Frame();
-        ASSERT_FALSE(renderer.scales.empty());
-        EXPECT_NEAR(renderer.scales.front(), c.scale, 1e-4f) << c.x0 << " " << c.x1;
+        ASSERT_FALSE(ViewScales(renderer).empty());
+        EXPECT_NEAR(ViewScales(renderer).front(), c.scale, 1e-4f) << c.x0 << " " << c.x1;
     }
 }
 
 TEST_F(FightTest, TheRoundFadesInAndTheEndFadesOut) {
     Load();
     Frame(0.25f);
-    ASSERT_EQ(renderer.blackFills.size(), 1u);
-    EXPECT_FLOAT_EQ(renderer.blackFills[0], 0.75f);
+    ASSERT_EQ(BlackFills(renderer).size(), 1u);
+    EXPECT_FLOAT_EQ(BlackFills(renderer)[0], 0.75f);
     Frame(1.0f);
     renderer.Forget();
     Frame(0.02f);
-    EXPECT_TRUE(renderer.blackFills.empty());
+    EXPECT_TRUE(BlackFills(renderer).empty());
 
     KnockOut(1);
     for (int i = 0; i < 20 && fight.state.phase != 4; ++i) Frame(1.0f);
@@ -461,10 +461,10 @@ TEST_F(FightTest, TheRoundFadesInAndTheEndFadesOut) {
     Frame(3.0f);
     renderer.Forget();
     Frame(0.5f);  // the view widens from the timer of the frame before
-    ASSERT_EQ(renderer.blackFills.size(), 1u);
-    EXPECT_FLOAT_EQ(renderer.blackFills[0], 0.5f);
-    ASSERT_GE(renderer.scales.size(), 2u);
-    EXPECT_FLOAT_EQ(renderer.scales[1], 3.0f * 40.0f + renderer.scales[0]);
+    ASSERT_EQ(BlackFills(renderer).size(), 1u);
+    EXPECT_FLOAT_EQ(BlackFills(renderer)[0], 0.5f);
+    ASSERT_GE(ViewScales(renderer).size(), 2u);
+    EXPECT_FLOAT_EQ(ViewScales(renderer)[1], 3.0f * 40.0f + ViewScales(renderer)[0]);
 }
 
 }  // namespace

@@ -23,95 +23,33 @@
 #include "sdk/GameSettings.h"
 #include "sdk/Sonido.h"
 #include "support/testing/MusicRecordingSound.h"
-#include "support/testing/NullRenderer.h"
+#include "support/testing/RecordingRenderer.h"
 #include "tests/TestFolder.h"
 
-struct DrawnPart {
-    float x, y, w, h, u0, v0, u1, v1;
-    TextureHandle texture;
-};
+// What the fight display drew with the picture loaded from `path`.
+inline std::vector<RendererCall> PartsOf(const RecordingRenderer& r, const char* path) {
+    std::vector<RendererCall> out;
+    for (const RendererCall& c : r.Named("DrawImagePart"))
+        if (c.texture == r.Handle(path)) out.push_back(c);
+    return out;
+}
 
-struct DrawnText {
-    float x, y, scale, alpha;
-    bool centred;
-    std::string text;
-};
+// Every view scale set, in order.
+inline std::vector<float> ViewScales(const RecordingRenderer& r) {
+    std::vector<float> out;
+    for (const RendererCall& c : r.Named("SetViewScale")) out.push_back(c.x());
+    return out;
+}
 
-class FightRenderer : public NullRenderer {
-public:
-    std::map<std::string, TextureHandle> keyed;  // path -> handle
-    std::vector<DrawnPart> parts;
-    std::vector<DrawnText> texts;
-    std::vector<float> scales;      // every SetViewScale
-    std::vector<float> blackFills;  // alpha of every full-screen black fill
-
-    TextureHandle LoadTextureKeyed(const char* path, int, int, int) override {
-        return keyed[path] = next_++;
-    }
-    TextureHandle LoadTexture(const char*) override { return next_++; }
-    TextureHandle CreateTexture(const unsigned char*, int, int, int, const char*) override {
-        return next_++;
-    }
-    void SetViewScale(float scale) override { scales.push_back(scale); }
-    void DrawImagePart(float x, float y, float w, float h, float u0, float v0, float u1, float v1,
-                       TextureHandle t, float, float, float, float) override {
-        parts.push_back({x, y, w, h, u0, v0, u1, v1, t});
-    }
-    void FillRect(float x, float y, float w, float h, float r, float g, float b,
-                  float a) override {
-        if (x == 0 && y == 0 && w == 1 && h == 1 && r == 0 && g == 0 && b == 0)
-            blackFills.push_back(a);
-    }
-    void DrawText(float x, float y, float scale, float, float, float, float a, const char* format,
-                  ...) override {
-        va_list args;
-        va_start(args, format);
-        Keep(x, y, scale, a, false, format, args);
-        va_end(args);
-    }
-    void DrawTextCentered(float x, float y, float scale, float, float, float, float a,
-                          const char* format, ...) override {
-        va_list args;
-        va_start(args, format);
-        Keep(x, y, scale, a, true, format, args);
-        va_end(args);
-    }
-
-    void Forget() {
-        parts.clear();
-        texts.clear();
-        scales.clear();
-        blackFills.clear();
-    }
-    bool Shows(const std::string& text) const {
-        for (const DrawnText& t : texts)
-            if (t.text == text) return true;
-        return false;
-    }
-    // The first fully opaque text drawn at (x, y), or "".
-    std::string TextAt(float x, float y) const {
-        for (const DrawnText& t : texts)
-            if (t.x == x && t.y == y && t.alpha == 1.0f) return t.text;
-        return "";
-    }
-    std::vector<DrawnPart> PartsOf(const char* path) const {
-        std::vector<DrawnPart> found;
-        auto it = keyed.find(path);
-        if (it == keyed.end()) return found;
-        for (const DrawnPart& p : parts)
-            if (p.texture == it->second) found.push_back(p);
-        return found;
-    }
-
-private:
-    void Keep(float x, float y, float scale, float a, bool centred, const char* format,
-              va_list args) {
-        char text[256];
-        vsnprintf(text, sizeof text, format, args);
-        texts.push_back({x, y, scale, a, centred, text});
-    }
-    TextureHandle next_ = 1;
-};
+// The alpha of every full-screen black fill (the fades).
+inline std::vector<float> BlackFills(const RecordingRenderer& r) {
+    std::vector<float> out;
+    for (const RendererCall& c : r.Named("FillRect"))
+        if (c.x() == 0 && c.y() == 0 && c.w() == 1 && c.h() == 1 && c.args[4] == 0 &&
+            c.args[5] == 0 && c.args[6] == 0)
+            out.push_back(c.alpha());
+    return out;
+}
 
 // Escape and Enter are pressed for the next query only; the players' flags
 // are fixed.
@@ -147,7 +85,7 @@ constexpr int kEnterKey = kSpecialEnter;
 class FightTest : public ::testing::Test {
 protected:
     TestFolder folder;
-    FightRenderer renderer;
+    RecordingRenderer renderer;
     ScriptedKeyboard keyboard;
     MusicRecordingSound sound;
     Particulas particles;

@@ -72,21 +72,24 @@ TEST_F(StageFightTest, CameraCentresTheFightersWithinTheStage) {
         LoadText("[fondo]\nimagen = p.bmp\nancho = " + std::to_string(c.ancho) + "\n");
         stage.SetFighters(fighters[0], fighters[1]);
         Place(c.x0, c.x1);
-        renderer.images.clear();
-        renderer.order.clear();
+        renderer.Forget();
         stage.Draw(0.02f);
         EXPECT_FLOAT_EQ(stage.camX, c.camX);
         EXPECT_EQ(stage.camY, 0.0f);
         float tile = c.ancho / 2.0f;
-        ASSERT_EQ(renderer.images.size(), 2u);
+        const std::vector<RendererCall> images = renderer.Named("DrawImage");
+        ASSERT_EQ(images.size(), 2u);
         for (int i = 0; i < 2; ++i) {
-            const DrawnImage& d = renderer.images[i];
-            EXPECT_FLOAT_EQ(d.x, i * tile + c.camX);
-            EXPECT_EQ((std::array<float, 7>{d.y, d.w, d.h, d.r, d.g, d.b, d.a}),
+            const RendererCall& d = images[i];
+            EXPECT_FLOAT_EQ(d.x(), i * tile + c.camX);
+            EXPECT_EQ((std::array<float, 7>{d.y(), d.w(), d.h(), d.args[8], d.args[9], d.args[10], d.alpha()}),
                       (std::array<float, 7>{0.0f, tile, 1.0f, 1, 1, 1, 1}));
             EXPECT_EQ(d.texture, stage.geometry->tiles[i]);
         }
-        EXPECT_EQ(renderer.order, (std::vector<std::string>{"image", "image", "overlay 0 0"}));
+        std::vector<std::string> order;
+        for (const RendererCall& call : renderer.calls) order.push_back(call.op);
+        EXPECT_EQ(order, (std::vector<std::string>{"DrawImage", "DrawImage", "SetOverlayMode"}));
+        EXPECT_EQ(renderer.calls.back().args, (std::vector<float>{0, 0}));
         EXPECT_FLOAT_EQ(stage.geometry->tileWidth, tile);
     }
 }

@@ -89,7 +89,7 @@ TEST_F(StageTest, TilesCutTopRowFirstTopLineFirstWithBytesTurnedToRgb) {
         for (size_t i = 0; i < t.source.size(); ++i) {
             SCOPED_TRACE(i);
             EXPECT_EQ(tiles[t.createdIndex[i]], renderer.created[i]);
-            const std::vector<unsigned char>& px = renderer.live.at(tiles[i]);
+            const std::vector<unsigned char>& px = renderer.live.at(tiles[i]).pixels;
             ASSERT_EQ(px.size(), 256u * 256u * 3u);
             int sx = t.source[i].first * 256, sy = t.source[i].second * 256;
             // Tile rows run top-down: its first row is the band's top line.

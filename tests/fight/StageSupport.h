@@ -1,5 +1,5 @@
 #pragma once
-// What the stage tests stand on: a renderer that keeps textures and draws,
+// What the stage tests stand on: the recording renderer,
 // a sound object that keeps the music asked for, pictures made to measure
 // and a stage loaded inside a private working folder.
 #include <gtest/gtest.h>
@@ -14,58 +14,8 @@
 #include "sdk/GameSettings.h"
 #include "sdk/Sonido.h"
 #include "support/testing/MusicRecordingSound.h"
-#include "support/testing/NullRenderer.h"
+#include "support/testing/RecordingRenderer.h"
 #include "tests/TestFolder.h"
-
-struct DrawnImage {
-    float x, y, w, h;
-    TextureHandle texture;
-    float r, g, b, a;
-};
-
-class StageRenderer : public NullRenderer {
-public:
-    std::map<TextureHandle, std::vector<unsigned char>> live;  // created, not yet released
-    std::vector<TextureHandle> created;                       // in creation order
-    std::vector<std::string> keyed;                           // keyed loads, "path r g b"
-    std::vector<DrawnImage> images;
-    std::vector<std::string> order;  // "image" and "overlay a b", as called
-    int badReleases = 0;
-
-    TextureHandle CreateTexture(const unsigned char* pixels, int width, int height, int bpp,
-                                const char*) override {
-        TextureHandle h = next_++;
-        live[h].assign(pixels, pixels + static_cast<size_t>(width) * height * bpp);
-        created.push_back(h);
-        return h;
-    }
-    TextureHandle LoadTexture(const char*) override {
-        TextureHandle h = next_++;
-        live[h];
-        return h;
-    }
-    TextureHandle LoadTextureKeyed(const char* path, int r, int g, int b) override {
-        keyed.push_back(std::string(path) + " " + std::to_string(r) + " " + std::to_string(g) +
-                        " " + std::to_string(b));
-        TextureHandle h = next_++;
-        live[h];
-        return h;
-    }
-    void ReleaseTexture(TextureHandle texture) override {
-        if (live.erase(texture) == 0) ++badReleases;
-    }
-    void DrawImage(float x, float y, float w, float h, TextureHandle t, float r, float g, float b,
-                   float a) override {
-        images.push_back({x, y, w, h, t, r, g, b, a});
-        order.push_back("image");
-    }
-    void SetOverlayMode(int a, int b) override {
-        order.push_back("overlay " + std::to_string(a) + " " + std::to_string(b));
-    }
-
-private:
-    TextureHandle next_ = 1;
-};
 
 // Stored pixel (x, y), y counted from the bottom as BMP rows are stored:
 // blue, green, red bytes that say where they came from.
@@ -111,7 +61,7 @@ inline std::string MakeBmp(const BmpShape& s) {
 class StageTest : public ::testing::Test {
 protected:
     TestFolder folder;
-    StageRenderer renderer;
+    RecordingRenderer renderer;
     MusicRecordingSound sound;
     GameSettings settings;
     Fondo stage;
