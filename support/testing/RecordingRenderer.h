@@ -31,6 +31,17 @@ struct RendererCall {
     float u1() const { return args[6]; }
     float v1() const { return args[7]; }
     float alpha() const { return args.back(); }
+    // Red, green, blue, wherever the operation keeps its colour.
+    float Colour(int channel) const {
+        const size_t at = IsText() ? 3
+                          : (op == "DrawImage" || op == "DrawImagePart") ? 8
+                          : op == "SetClearColor" ? 0
+                                                  : 4;
+        return args[at + channel];
+    }
+    float r() const { return Colour(0); }
+    float g() const { return Colour(1); }
+    float b() const { return Colour(2); }
     bool IsText() const { return op == "DrawText" || op == "DrawTextCentered"; }
 };
 

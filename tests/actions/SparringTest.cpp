@@ -12,7 +12,7 @@
 #include "fight/GestionJuego.h"
 #include "input/TecladoDI.h"
 #include "platform/KeyboardSource.h"
-#include "support/testing/NullRenderer.h"
+#include "support/testing/RecordingRenderer.h"
 #include "tests/actions/ActionTestSupport.h"
 #include "tools/viewer/Sparring.h"
 
@@ -35,15 +35,14 @@ private:
     long frame_ = 0;
 };
 
-// Counts the sprite outlines a frame draws (red, taller than a marker):
-// the box view draws one per creature and nothing else draws any.
-class OutlineRenderer : public NullRenderer {
-public:
-    int outlines = 0;
-    void DrawFrame(float, float, float, float h, float r, float g, float b, float) override {
-        if (r == 1 && g == 0 && b == 0 && h > 0.05f) ++outlines;
-    }
-};
+// The sprite outlines drawn (red, taller than a marker): the box view draws
+// one per creature and nothing else draws any.
+int Outlines(const RecordingRenderer& r) {
+    int n = 0;
+    for (const RendererCall& c : r.Named("DrawFrame"))
+        n += c.args[4] == 1 && c.args[5] == 0 && c.args[6] == 0 && c.h() > 0.05f;
+    return n;
+}
 
 class SparringFrontEnd : public ::testing::Test {
 protected:
@@ -66,7 +65,7 @@ protected:
     }
 
     Arena arena;
-    OutlineRenderer renderer;
+    RecordingRenderer renderer;
     RecordingSonido sound;
     SparringSetup setup;
     TecladoDI* keyboard = nullptr;
@@ -116,9 +115,9 @@ TEST_F(SparringFrontEnd, F2DrawsEveryBoxOnlyWhileOn) {
     ASSERT_EQ(1, fight.stage->actorCount);
     std::vector<int> outlines;
     for (int i = 0; i < 60; ++i) {
-        renderer.outlines = 0;
+        renderer.Forget();
         ASSERT_TRUE(sparring->Frame(kDt));
-        outlines.push_back(renderer.outlines);
+        outlines.push_back(Outlines(renderer));
     }
     for (int i = 0; i < 60; ++i) {
         // Held over two frames it toggles once; both fighters and the actor.

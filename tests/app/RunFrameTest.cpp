@@ -10,9 +10,27 @@
 #include "platform/SonidoNulo.h"
 #include "input/Teclado.h"
 #include "support/testing/IdleKeyboard.h"
-#include "tests/app/RecordingRenderer.h"
+#include "support/testing/RecordingRenderer.h"
 
 namespace {
+
+// The frame-level calls as lines: "SetOverlayMode 0 0", "Present", and
+// texts with their place, scale and colour.
+std::vector<std::string> Lines(const RecordingRenderer& r) {
+    std::vector<std::string> out;
+    for (const RendererCall& c : r.calls) {
+        char line[400];
+        if (c.op == "DrawTextCentered")
+            snprintf(line, sizeof line, "DrawTextCentered %.2f %.2f %.2f %.0f %.0f %.0f %.0f %s", c.x(),
+                     c.y(), c.w(), c.args[3], c.args[4], c.args[5], c.args[6], c.text.c_str());
+        else if (c.op == "SetOverlayMode")
+            snprintf(line, sizeof line, "SetOverlayMode %.0f %.0f", c.x(), c.y());
+        else
+            snprintf(line, sizeof line, "%s", c.op.c_str());
+        out.push_back(line);
+    }
+    return out;
+}
 
 // Everything a frame touches, with the clock and the screens under the
 // test's control.
@@ -103,7 +121,7 @@ TEST(RunFrame, OrderOfOneFrame) {
     EXPECT_EQ(w.log[0].rfind("Update ", 0), 0u);
     EXPECT_EQ(w.log[1], "Poll");
     EXPECT_EQ(w.log[2], "Fight");
-    EXPECT_EQ(w.renderer.calls, (std::vector<std::string>{"SetOverlayMode 0 0", "Present"}));
+    EXPECT_EQ(Lines(w.renderer), (std::vector<std::string>{"SetOverlayMode 0 0", "Present"}));
 }
 
 TEST(RunFrame, DispatchTakesEffectOnTheNextFrame) {
@@ -134,7 +152,7 @@ TEST(RunFrame, ClosingAndUnknownStatesStillPollUpdateAndPresent) {
         EXPECT_TRUE(w.dts.empty()) << value;
         EXPECT_EQ(w.keyboard.polls, 1) << value;
         EXPECT_EQ(w.log.front().rfind("Update ", 0), 0u) << value;
-        EXPECT_EQ(w.renderer.calls.back(), "Present") << value;
+        EXPECT_EQ(w.renderer.calls.back().op, "Present") << value;
         EXPECT_EQ(w.renderer.calls.size(), 5u) << value;
     }
 }
@@ -193,12 +211,13 @@ TEST(RunFrame, OverlayShowsTheSameNumberForASecond) {
     w.Frame(0.02, 0);
     w.Frame(0.01, 100);
     std::vector<std::string> texts;
-    for (const std::string& call : w.renderer.calls)
+    const std::vector<std::string> lines = Lines(w.renderer);
+    for (const std::string& call : lines)
         if (call.rfind("DrawTextCentered", 0) == 0) texts.push_back(call);
     EXPECT_EQ(texts, (std::vector<std::string>{
                          "DrawTextCentered 0.50 0.00 1.00 1 1 1 1 FPS:50.00",
                          "DrawTextCentered 0.50 0.00 1.00 1 1 1 1 FPS:50.00"}));
-    std::vector<std::string> first(w.renderer.calls.begin(), w.renderer.calls.begin() + 5);
+    std::vector<std::string> first(lines.begin(), lines.begin() + 5);
     EXPECT_EQ(first, (std::vector<std::string>{"SetOverlayMode 1 1", "QueryView",
                                                "DrawTextCentered 0.50 0.00 1.00 1 1 1 1 FPS:50.00",
                                                "SetOverlayMode 0 0", "Present"}));

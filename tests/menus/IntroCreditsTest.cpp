@@ -10,7 +10,7 @@ const char* const kIntroFiles[] = {
     "bmp\\cuernos.bmp",  "bmp\\circle.bmp",  "bmp\\rayos.bmp",   "bmp\\star.bmp",
     "bmp\\rayos.bmp",    "bmp\\Brocanto.bmp", "bmp\\Truvaldino.bmp"};
 
-bool Drawn(const MenuDrawCall& c) { return c.op != "overlay"; }
+bool IsDrawing(const RendererCall& c) { return c.op != "SetOverlayMode"; }
 
 class IntroTest : public MenuTest {
 protected:
@@ -39,9 +39,9 @@ TEST_F(IntroTest, LoadsInOrderAndEscapeOnTheFirstFrameGoesToTheMenu) {
     const std::vector<std::string> loaded(renderer.loadOrder.end() - 11, renderer.loadOrder.end());
     EXPECT_EQ(loaded, std::vector<std::string>(std::begin(kIntroFiles), std::end(kIntroFiles)));
     EXPECT_EQ(renderer.presents, 1);  // the logo, shown while the rest load
-    ASSERT_EQ(renderer.calls.size(), 1u);
-    EXPECT_EQ(renderer.calls[0].texture, handles.front());
-    EXPECT_FLOAT_EQ(renderer.calls[0].w, 1.0f);
+    ASSERT_EQ(Drawn(renderer).size(), 1u);
+    EXPECT_EQ(Drawn(renderer)[0].texture, handles.front());
+    EXPECT_FLOAT_EQ(Drawn(renderer)[0].w(), 1.0f);
     keyboard.PressSpecial(kSpecialEscape);
     menu->tree.idleTime = 3.0f;
     Step(0.02f);
@@ -56,7 +56,8 @@ TEST_F(IntroTest, LoadsInOrderAndEscapeOnTheFirstFrameGoesToTheMenu) {
 TEST_F(IntroTest, WithoutKeysTheMenuComesOnTheFirstFramePast38Seconds) {
     for (int i = 0; i < 76; ++i) Step(0.5f);
     EXPECT_EQ(state, GameState::kIntro);  // t is exactly 38: not yet, and nothing drawn
-    EXPECT_EQ(std::count_if(renderer.calls.begin(), renderer.calls.end(), Drawn), 0);
+    const std::vector<RendererCall> drawn = Drawn(renderer);
+    EXPECT_EQ(std::count_if(drawn.begin(), drawn.end(), IsDrawing), 0);
     Step(0.5f);
     EXPECT_EQ(state, GameState::kMenu);
     EXPECT_FLOAT_EQ(menu->context.fadeR, 1.0f);
@@ -77,7 +78,8 @@ TEST_F(IntroTest, AFrameOnAWindowBoundaryDrawsNoWindow) {
     };
     for (const Case& c : cases) {
         StepTo(c.before, c.t);
-        const long drawn = std::count_if(renderer.calls.begin(), renderer.calls.end(), Drawn);
+        const std::vector<RendererCall> calls = Drawn(renderer);
+        const long drawn = std::count_if(calls.begin(), calls.end(), IsDrawing);
         if (c.caption)
             EXPECT_TRUE(renderer.Shows(c.caption)) << c.t;
         else
@@ -114,11 +116,11 @@ TEST_F(IntroTest, BoltsPickWholeFramesAndChangeOnlyEveryFiftyMilliseconds) {
     for (int i = 0; i < 100; ++i) {
         Step(0.02f);
         std::vector<float> offsets;
-        for (const MenuDrawCall& c : renderer.calls) {
-            if (c.texture != menu->intro.pictures[IntroScreen::kBolts] || c.op != "part") continue;
-            EXPECT_FLOAT_EQ(c.v1 - c.v0, 0.25f);
-            offsets.push_back(c.v0);
-            seen.insert(c.v0);
+        for (const RendererCall& c : renderer.calls) {
+            if (c.texture != menu->intro.pictures[IntroScreen::kBolts] || c.op != "DrawImagePart") continue;
+            EXPECT_FLOAT_EQ(c.v1() - c.v0(), 0.25f);
+            offsets.push_back(c.v0());
+            seen.insert(c.v0());
         }
         ASSERT_EQ(offsets.size(), 5u);
         if (!previous.empty() && offsets != previous) ++changes;
@@ -134,13 +136,13 @@ TEST_F(IntroTest, TheTitleDriftsUpWhileTheTintFadesAndStaysWithinFullBrightness)
     EXPECT_FLOAT_EQ(menu->context.fadeR, 1.0f);  // (38 - 32.5) / 2 would be 2.75
     StepTo(36.0f, 37.0f);
     EXPECT_FLOAT_EQ(menu->context.fadeG, 1.0f);
-    const MenuDrawCall* title = renderer.FindText("BROCANTO ARENA");
+    const RendererCall* title = renderer.FindText("BROCANTO ARENA");
     ASSERT_NE(title, nullptr);
-    EXPECT_NEAR(title->y, 0.13f, 1e-6);
-    EXPECT_NEAR(renderer.FindText("< - >")->y, 0.43f, 1e-6);
+    EXPECT_NEAR(title->y(), 0.13f, 1e-6);
+    EXPECT_NEAR(renderer.FindText("< - >")->y(), 0.43f, 1e-6);
     StepTo(37.0f, 37.5f);
     EXPECT_FLOAT_EQ(menu->context.fadeB, 0.5f);
-    EXPECT_FLOAT_EQ(renderer.FindText("TRUVALDINO BLENDOSO")->r, 0.5f);
+    EXPECT_FLOAT_EQ(renderer.FindText("TRUVALDINO BLENDOSO")->r(), 0.5f);
 }
 
 TEST_F(MenuTest, ALogoShownEarlyIsNeitherLoadedNorPresentedAgain) {
@@ -168,10 +170,10 @@ protected:
         renderer.Forget();
         menu->CreditsFrame(&state, dt);
     }
-    std::vector<MenuDrawCall> Entries() const {
-        std::vector<MenuDrawCall> out;
-        for (const MenuDrawCall& c : renderer.calls)
-            if ((c.op == "ctext" && c.text != "CREDITOS") || c.op == "part") out.push_back(c);
+    std::vector<RendererCall> Entries() const {
+        std::vector<RendererCall> out;
+        for (const RendererCall& c : renderer.calls)
+            if ((c.op == "DrawTextCentered" && c.text != "CREDITOS") || c.op == "DrawImagePart") out.push_back(c);
         return out;
     }
 };
@@ -203,15 +205,15 @@ TEST_F(CreditsTest, BackgroundsChangeEverySevenSecondsAndTheTitleGoesAt28) {
     for (const Case& k : cases) {
         menu->credits.clock = k.c - 0.5f;
         Step(0.5f);
-        ASSERT_FALSE(renderer.calls.empty());
-        EXPECT_EQ(renderer.calls.front().texture, renderer.Handle(k.background)) << k.c;
+        ASSERT_FALSE(Drawn(renderer).empty());
+        EXPECT_EQ(Drawn(renderer).front().texture, renderer.Handle(k.background)) << k.c;
         EXPECT_EQ(renderer.Shows("CREDITOS"), k.title) << k.c;
     }
     EXPECT_EQ(state, GameState::kCredits);
 }
 
 TEST_F(CreditsTest, EveryEntryHasScrolledPastWhenTheProgramClosesAfter33Seconds) {
-    auto closingY = [&] { return renderer.ImagesOf("bmp\\caricatas2.bmp").at(0).y; };
+    auto closingY = [&] { return renderer.ImagesOf("bmp\\caricatas2.bmp").at(0).y(); };
     Step(0.5f);
     EXPECT_EQ(Entries().size(), size_t(kCreditEntryCount));
     for (int i = 1; i < 38; ++i) Step(0.5f);
@@ -222,11 +224,11 @@ TEST_F(CreditsTest, EveryEntryHasScrolledPastWhenTheProgramClosesAfter33Seconds)
     Step(0.5f);
     EXPECT_EQ(state, GameState::kClosing);
     EXPECT_TRUE(PlatformCloseRequested());
-    const std::vector<MenuDrawCall> last = Entries();
+    const std::vector<RendererCall> last = Entries();
     EXPECT_EQ(last.size(), size_t(kCreditEntryCount));
-    for (const MenuDrawCall& e : last) {
-        EXPECT_LE(e.a, 0.0f) << e.text;
-        EXPECT_LT(e.y, 0.0f) << e.text;
+    for (const RendererCall& e : last) {
+        EXPECT_LE(e.alpha(), 0.0f) << e.text;
+        EXPECT_LT(e.y(), 0.0f) << e.text;
     }
 }
 

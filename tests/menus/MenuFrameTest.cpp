@@ -110,19 +110,19 @@ TEST_F(MenuTest, TheLadderLocksTheMenuOnTheArcadeSelectionUntilBack) {
 TEST_F(MenuTest, FadesInOnceAndDrawsTheTopLevelScreen) {
     Frame(0.5f);
     EXPECT_FLOAT_EQ(menu->context.fadeR, 0.5f);
-    const MenuDrawCall* title = renderer.FindText("MENU PRINCIPAL");
+    const RendererCall* title = renderer.FindText("MENU PRINCIPAL");
     ASSERT_NE(title, nullptr);
-    EXPECT_FLOAT_EQ(title->w, 1.4f);
+    EXPECT_FLOAT_EQ(title->w(), 1.4f);
     EXPECT_TRUE(renderer.Shows(std::string("MAS INFO EN ") + MenuContext::kWebAddress));
     EXPECT_TRUE(renderer.Shows("K0_20 <=> SELECCIONAR"));
     EXPECT_TRUE(renderer.Shows("K0_10 O ESCAPE <=> MENU ANTERIOR O SALIR SI ES EL PRINCIPAL"));
     EXPECT_TRUE(renderer.Shows("K0_1 Y K0_2 <=> MOVERSE POR EL MENU"));
-    const MenuDrawCall* highlighted = renderer.FindText("JUGAR");
-    const MenuDrawCall* other = renderer.FindText("SALIR");
-    EXPECT_FLOAT_EQ(highlighted->y, 0.6f);
-    EXPECT_FLOAT_EQ(highlighted->a, 1.0f);
-    EXPECT_FLOAT_EQ(other->y, 0.7f);
-    EXPECT_FLOAT_EQ(other->a, 0.7f);
+    const RendererCall* highlighted = renderer.FindText("JUGAR");
+    const RendererCall* other = renderer.FindText("SALIR");
+    EXPECT_FLOAT_EQ(highlighted->y(), 0.6f);
+    EXPECT_FLOAT_EQ(highlighted->alpha(), 1.0f);
+    EXPECT_FLOAT_EQ(other->y(), 0.7f);
+    EXPECT_FLOAT_EQ(other->alpha(), 0.7f);
     Frame(1.0f);
     EXPECT_FLOAT_EQ(menu->context.fadeR, 1.0f);
     menu->ReturnToRoot();

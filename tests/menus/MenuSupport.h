@@ -20,114 +20,19 @@
 #include "menus/MenuController.h"
 #include "sdk/GameSettings.h"
 #include "support/testing/MusicRecordingSound.h"
-#include "support/testing/NullRenderer.h"
+#include "support/testing/RecordingRenderer.h"
 #include "tests/TestFolder.h"
 
-struct MenuDrawCall {
-    std::string op;  // "image", "part", "text", "ctext", "frame", "fill", "overlay"
-    float x, y, w, h;  // text: w is the scale; overlay: x, y are the two values
-    float r, g, b, a;
-    TextureHandle texture;
-    float u0, v0, u1, v1;
-    std::string text;
-};
-
-class MenuRenderer : public NullRenderer {
-public:
-    std::vector<MenuDrawCall> calls;
-    std::map<std::string, TextureHandle> loaded;  // path -> last handle
-    std::vector<std::string> loadOrder;
-    std::vector<TextureHandle> released;
-    int presents = 0;
-    TextureHandle font = 0;
-    int fontReleases = 0;
-
-    TextureHandle LoadTexture(const char* path) override { return Load(path); }
-    TextureHandle LoadTextureKeyed(const char* path, int, int, int) override { return Load(path); }
-    void ReleaseTexture(TextureHandle t) override { released.push_back(t); }
-    void Present() override { ++presents; }
-    void SetFontTexture(TextureHandle t) override { font = t; }
-    void ReleaseFont() override { ++fontReleases; }
-    void SetOverlayMode(int a, int b) override {
-        calls.push_back({"overlay", float(a), float(b), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, ""});
-    }
-    void DrawImage(float x, float y, float w, float h, TextureHandle t, float r, float g, float b,
-                   float a) override {
-        calls.push_back({"image", x, y, w, h, r, g, b, a, t, 0, 0, 1, 1, ""});
-    }
-    void DrawImagePart(float x, float y, float w, float h, float u0, float v0, float u1, float v1,
-                       TextureHandle t, float r, float g, float b, float a) override {
-        calls.push_back({"part", x, y, w, h, r, g, b, a, t, u0, v0, u1, v1, ""});
-    }
-    void DrawFrame(float x, float y, float w, float h, float r, float g, float b,
-                   float a) override {
-        calls.push_back({"frame", x, y, w, h, r, g, b, a, 0, 0, 0, 0, 0, ""});
-    }
-    void FillRect(float x, float y, float w, float h, float r, float g, float b,
-                  float a) override {
-        calls.push_back({"fill", x, y, w, h, r, g, b, a, 0, 0, 0, 0, 0, ""});
-    }
-    void DrawText(float x, float y, float s, float r, float g, float b, float a, const char* f,
-                  ...) override {
-        va_list args;
-        va_start(args, f);
-        Text("text", x, y, s, r, g, b, a, f, args);
-        va_end(args);
-    }
-    void DrawTextCentered(float x, float y, float s, float r, float g, float b, float a,
-                          const char* f, ...) override {
-        va_list args;
-        va_start(args, f);
-        Text("ctext", x, y, s, r, g, b, a, f, args);
-        va_end(args);
-    }
-
-    void Forget() { calls.clear(); }
-    // Every text drawn since the last Forget, in order.
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> out;
-        for (const MenuDrawCall& c : calls)
-            if (c.op == "text" || c.op == "ctext") out.push_back(c.text);
-        return out;
-    }
-    const MenuDrawCall* FindText(const std::string& text) const {
-        for (const MenuDrawCall& c : calls)
-            if ((c.op == "text" || c.op == "ctext") && c.text == text) return &c;
-        return nullptr;
-    }
-    bool Shows(const std::string& text) const { return FindText(text) != nullptr; }
-    std::vector<MenuDrawCall> ImagesOf(const std::string& path) const {
-        std::vector<MenuDrawCall> out;
-        auto it = loaded.find(path);
-        if (it == loaded.end()) return out;
-        for (const MenuDrawCall& c : calls)
-            if ((c.op == "image" || c.op == "part") && c.texture == it->second) out.push_back(c);
-        return out;
-    }
-    TextureHandle Handle(const std::string& path) const {
-        auto it = loaded.find(path);
-        return it == loaded.end() ? 0 : it->second;
-    }
-    bool Released(const std::string& path) const {
-        const TextureHandle t = Handle(path);
-        for (TextureHandle r : released)
-            if (t && r == t) return true;
-        return false;
-    }
-
-private:
-    TextureHandle Load(const char* path) {
-        loadOrder.push_back(path);
-        return loaded[path] = next_++;
-    }
-    void Text(const char* op, float x, float y, float s, float r, float g, float b, float a,
-              const char* format, va_list args) {
-        char text[512];
-        vsnprintf(text, sizeof text, format, args);
-        calls.push_back({op, x, y, s, 0, r, g, b, a, 0, 0, 0, 0, 0, text});
-    }
-    TextureHandle next_ = 1;
-};
+// What the menus drew since the last Forget, in order: pictures, frames,
+// fills, texts and overlay changes, without the loads and releases.
+inline std::vector<RendererCall> Drawn(const RecordingRenderer& r) {
+    std::vector<RendererCall> out;
+    for (const RendererCall& c : r.calls)
+        if (c.op == "SetOverlayMode" || c.op == "DrawImage" || c.op == "DrawImagePart" ||
+            c.op == "DrawFrame" || c.op == "FillRect" || c.IsText())
+            out.push_back(c);
+    return out;
+}
 
 // Presses are set for the next frame and answer once each, like the real
 // keyboard's once-per-press queries.
@@ -173,7 +78,7 @@ private:
 class MenuTest : public ::testing::Test {
 protected:
     TestFolder folder;
-    MenuRenderer renderer;
+    RecordingRenderer renderer;
     MenuKeyboard keyboard;
     MusicRecordingSound sound;
     Particulas particles;

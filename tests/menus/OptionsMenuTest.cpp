@@ -24,17 +24,17 @@ protected:
     }
     // The centred text drawn at height y, in white at full alpha.
     std::string ValueAt(float y, float scale) const {
-        for (const MenuDrawCall& c : renderer.calls)
-            if (c.op == "ctext" && c.y == y && c.w == scale && c.r == 1.0f && c.g == 1.0f &&
-                c.b == 1.0f && c.a == 1.0f)
+        for (const RendererCall& c : renderer.calls)
+            if (c.op == "DrawTextCentered" && c.y() == y && c.w() == scale && c.r() == 1.0f && c.g() == 1.0f &&
+                c.b() == 1.0f && c.alpha() == 1.0f)
                 return c.text;
         return "<none>";
     }
     // The key rows drawn this frame, in drawing order.
-    std::vector<const MenuDrawCall*> Rows() const {
-        std::vector<const MenuDrawCall*> rows;
-        for (const MenuDrawCall& c : renderer.calls)
-            if (c.op == "text" && c.y >= 0.39f && c.y < 0.86f) rows.push_back(&c);
+    std::vector<const RendererCall*> Rows() const {
+        std::vector<const RendererCall*> rows;
+        for (const RendererCall& c : renderer.calls)
+            if (c.op == "DrawText" && c.y() >= 0.39f && c.y() < 0.86f) rows.push_back(&c);
         return rows;
     }
     void OpenKeys() { Show(Options(0)->child); }
@@ -107,27 +107,27 @@ TEST_F(OptionsTest, StageChoiceToggles) {
 TEST_F(OptionsTest, KeyRowsInScreenOrderWithTheSelectedOneBright) {
     Keys().row = 13;
     OpenKeys();
-    const MenuDrawCall* title = renderer.FindText("CONFIGURACION DEL TECLADO");
+    const RendererCall* title = renderer.FindText("CONFIGURACION DEL TECLADO");
     ASSERT_NE(title, nullptr);
-    EXPECT_FLOAT_EQ(title->y, 0.27f);
-    EXPECT_FLOAT_EQ(title->w, 1.4f);
-    EXPECT_FLOAT_EQ(renderer.FindText("PLAYER 1")->x, 0.2f);
-    EXPECT_FLOAT_EQ(renderer.FindText("PLAYER 2")->x, 0.65f);
+    EXPECT_FLOAT_EQ(title->y(), 0.27f);
+    EXPECT_FLOAT_EQ(title->w(), 1.4f);
+    EXPECT_FLOAT_EQ(renderer.FindText("PLAYER 1")->x(), 0.2f);
+    EXPECT_FLOAT_EQ(renderer.FindText("PLAYER 2")->x(), 0.65f);
 
     const char* const labels[] = {"ARRIBA <K%d_1>",  "ABAJO <K%d_2>",   "DERECHA <K%d_8>",
                                   "IZQUIERDA <K%d_4>", "PU\xD1" "O1 <K%d_20>",
                                   "PU\xD1" "O2 <K%d_80>", "PU\xD1" "O3 <K%d_200>",
                                   "PATADA1 <K%d_10>", "PATADA2 <K%d_40>", "PATADA3 <K%d_100>"};
-    const std::vector<const MenuDrawCall*> rows = Rows();
+    const std::vector<const RendererCall*> rows = Rows();
     ASSERT_EQ(rows.size(), 20u);
     for (int r = 0; r < 20; ++r) {
         char expected[64];
         snprintf(expected, sizeof expected, labels[r % 10], r / 10);
         EXPECT_EQ(rows[r]->text, expected);
-        EXPECT_FLOAT_EQ(rows[r]->x, r < 10 ? 0.05f : 0.5f) << r;
-        EXPECT_FLOAT_EQ(rows[r]->y, 0.4f + 0.05f * (r % 10)) << r;
-        EXPECT_FLOAT_EQ(rows[r]->w, 0.8f);
-        EXPECT_FLOAT_EQ(rows[r]->a, r == 13 ? 1.0f : 0.6f) << r;
+        EXPECT_FLOAT_EQ(rows[r]->x(), r < 10 ? 0.05f : 0.5f) << r;
+        EXPECT_FLOAT_EQ(rows[r]->y(), 0.4f + 0.05f * (r % 10)) << r;
+        EXPECT_FLOAT_EQ(rows[r]->w(), 0.8f);
+        EXPECT_FLOAT_EQ(rows[r]->alpha(), r == 13 ? 1.0f : 0.6f) << r;
     }
 }
 
@@ -178,14 +178,14 @@ TEST_F(OptionsTest, RefusedKeyShowsTheErrorUntilEscapeCancels) {
     Frame();
     EXPECT_EQ(keyboard.captures.back(), std::make_pair(1, int(kInputKick1)));
     Frame();
-    const MenuDrawCall* wrong = renderer.FindText("TECLA ERRONEA O YA ASIGNADA");
-    const MenuDrawCall* hint = renderer.FindText("PULSA UNA TECLA QUE NO ESTE ASIGNADA");
+    const RendererCall* wrong = renderer.FindText("TECLA ERRONEA O YA ASIGNADA");
+    const RendererCall* hint = renderer.FindText("PULSA UNA TECLA QUE NO ESTE ASIGNADA");
     ASSERT_NE(wrong, nullptr);
     ASSERT_NE(hint, nullptr);
-    EXPECT_FLOAT_EQ(wrong->y, 0.6f);
-    EXPECT_FLOAT_EQ(wrong->w, 1.1f);
-    EXPECT_FLOAT_EQ(hint->y, 0.65f);
-    EXPECT_FLOAT_EQ(hint->w, 0.8f);
+    EXPECT_FLOAT_EQ(wrong->y(), 0.6f);
+    EXPECT_FLOAT_EQ(wrong->w(), 1.1f);
+    EXPECT_FLOAT_EQ(hint->y(), 0.65f);
+    EXPECT_FLOAT_EQ(hint->w(), 0.8f);
 
     // The kick is swallowed while capturing; Escape only ends the capture.
     Tap(0, kInputKick1);

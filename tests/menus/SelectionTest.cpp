@@ -8,51 +8,9 @@
 
 namespace {
 
-// Creatures' pictures get handles of their own, apart from loaded bitmaps,
-// and are described back so the creature writer can save them.
-class PortraitRenderer : public MenuRenderer {
-public:
-    std::set<TextureHandle> live;  // created and not yet released
-
-    TextureHandle LoadTexture(const char* path) override { return Remember(path); }
-    TextureHandle LoadTextureKeyed(const char* path, int, int, int) override {
-        return Remember(path);
-    }
-    TextureHandle CreateTexture(const unsigned char*, int, int, int, const char*) override {
-        live.insert(nextCreated_);
-        return nextCreated_++;
-    }
-    void GetTextureInfo(TextureHandle t, int* h, int* w, int* bpp, const char** name,
-                        int* flag) override {
-        *h = *w = live.count(t) ? 2 : 0;
-        *bpp = 4;
-        *name = "retrato";
-        *flag = 0;
-    }
-    void GetTextureData(TextureHandle, unsigned char* pixels) override { memset(pixels, 9, 16); }
-    void ReleaseTexture(TextureHandle t) override {
-        live.erase(t);
-        MenuRenderer::ReleaseTexture(t);
-    }
-    // Draw calls of one kind at a place.
-    int At(const std::string& op, float x, float y) const {
-        int n = 0;
-        for (const MenuDrawCall& c : calls)
-            n += c.op == op && std::abs(c.x - x) < 1e-4f && std::abs(c.y - y) < 1e-4f;
-        return n;
-    }
-
-private:
-    TextureHandle Remember(const char* path) {
-        loadOrder.push_back(path);
-        return loaded[path] = nextLoaded_++;
-    }
-    TextureHandle nextLoaded_ = 500, nextCreated_ = 10000;
-};
-
 class SelectionTest : public MenuTest {
 protected:
-    PortraitRenderer draw;
+    RecordingRenderer draw;  // the selection's own, creatures' pictures and all
     const float dt = 0.125f;  // exact in binary: timers reach 0 exactly
 
     void SetUp() override {
@@ -114,9 +72,9 @@ TEST_F(SelectionTest, OneCreatureSharesBothCursorsAndTheComputerKeepsLandingOnIt
     Run(SelectionMode::kDemo);
     EXPECT_NEAR(before - a->GetFrameTimer(), dt, 1e-4);
     std::vector<float> widths;
-    for (const MenuDrawCall& c : draw.calls)
-        if (c.op == "image" && c.texture == TextureHandle(a->currentFrame->texture) && c.a == 1)
-            widths.push_back(c.w);
+    for (const RendererCall& c : draw.calls)
+        if (c.op == "DrawImage" && c.texture == TextureHandle(a->currentFrame->texture) && c.alpha() == 1)
+            widths.push_back(c.w());
     ASSERT_EQ(widths.size(), 2u);
     EXPECT_LT(widths[0] * widths[1], 0.0f);
 }
@@ -220,8 +178,8 @@ TEST_F(SelectionTest, ArcadeComputerTakesRemainingOpponentsThenThePlayersOwn) {
     EXPECT_STREQ(settings.player1Name, "Bichos/b.qvl");
     EXPECT_STREQ(settings.player2Name, "Bichos/b.qvl");
     int dimmed = 0;  // every cell: beaten, or the player's own
-    for (const MenuDrawCall& c : draw.calls)
-        dimmed += c.op == "image" && c.w == 0.05f && c.r == 0.5f && c.a == 0.5f;
+    for (const RendererCall& c : draw.calls)
+        dimmed += c.op == "DrawImage" && c.w() == 0.05f && c.r() == 0.5f && c.alpha() == 0.5f;
     EXPECT_EQ(dimmed, 3);
 }
 
@@ -237,16 +195,16 @@ TEST_F(SelectionTest, MissingAndBrokenFilesKeepTheirCellsWithAPlainFrame) {
     ASSERT_EQ(menu->selection.count, 4);
     EXPECT_STREQ(menu->selection.files[1], "Bichos/falta.qvl");
     EXPECT_STREQ(menu->selection.files[2], "Bichos/roto.qvl");
-    EXPECT_EQ(draw.At("image", 0.3f, 0.4f), 1);  // ALFA's own portrait
+    EXPECT_EQ(draw.At("DrawImage", 0.3f, 0.4f), 1);  // ALFA's own portrait
     for (float x : {0.36f, 0.42f, 0.48f}) {
-        EXPECT_EQ(draw.At("image", x, 0.4f), 0) << x;
-        EXPECT_EQ(draw.At("fill", x, 0.4f), 1) << x;
+        EXPECT_EQ(draw.At("DrawImage", x, 0.4f), 0) << x;
+        EXPECT_EQ(draw.At("FillRect", x, 0.4f), 1) << x;
     }
     menu->selection.cursor1 = 2;  // the broken one on both large portraits
     Run(SelectionMode::kVersus);
-    EXPECT_EQ(draw.At("fill", 0.06f, 0.35f), 1);
-    for (const MenuDrawCall& c : draw.calls)
-        EXPECT_FALSE(c.op == "image" && c.texture == 0) << "a picture nobody made";
+    EXPECT_EQ(draw.At("FillRect", 0.06f, 0.35f), 1);
+    for (const RendererCall& c : draw.calls)
+        EXPECT_FALSE(c.op == "DrawImage" && c.texture == 0) << "a picture nobody made";
 }
 
 TEST_F(SelectionTest, AnUnreadableListIsLoggedOnceEachEntryAndATwentyNinthEntryOnce) {
@@ -284,7 +242,9 @@ TEST_F(SelectionTest, BackFromTheSelectionToTheCreditsReleasesWhatItLoaded) {
     for (int i = 0; i < 3; ++i) TapSpecial(kSpecialEscape);
     ASSERT_EQ(state, GameState::kCredits);
     EXPECT_EQ(menu->selection.count, 0);
-    EXPECT_TRUE(draw.live.empty()) << draw.live.size() << " creature textures kept";
+    size_t kept = 0;  // creatures' textures: made, not loaded from a path
+    for (const auto& texture : draw.live) kept += texture.second.path.empty();
+    EXPECT_EQ(kept, 0u) << "creature textures kept";
     EXPECT_TRUE(draw.Released("bmp\\loflipo.bmp"));
 }
 
