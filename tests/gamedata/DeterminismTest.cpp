@@ -4,7 +4,7 @@
 #include <string>
 
 #include "tests/GeneratedData.h"
-#include "tests/creatures/GameData.h"
+#include "tests/gamedata/GameData.h"
 
 namespace {
 

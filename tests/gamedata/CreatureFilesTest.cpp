@@ -7,7 +7,7 @@
 
 #include "sdk/Bicho.h"
 #include "sdk/Renderer.h"
-#include "tests/creatures/GameData.h"
+#include "tests/gamedata/GameData.h"
 
 namespace {
 

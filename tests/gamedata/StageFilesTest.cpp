@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "base/Files.h"
-#include "tests/creatures/GameData.h"
+#include "tests/gamedata/GameData.h"
 
 namespace {
 

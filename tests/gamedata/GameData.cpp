@@ -1,4 +1,4 @@
-#include "tests/creatures/GameData.h"
+#include "tests/gamedata/GameData.h"
 
 #include <sys/wait.h>
 
