@@ -72,6 +72,14 @@ const char* const* ActionLibraryAnimations(const void* object) {
     return list ? list() : nullptr;
 }
 
+const ActionStateOperations* ActionLibraryState(const void* object) {
+    Registry& registry = TheRegistry();
+    auto it = registry.libraryOf.find(object);
+    if (it == registry.libraryOf.end()) return nullptr;
+    auto state = reinterpret_cast<ActionStateFn>(PlatformGetSymbol(it->second, "ActionState"));
+    return state ? state() : nullptr;
+}
+
 int ActionLibraryCount(const char* path) {
     if (!path) return 0;
     for (const auto& entry : TheRegistry().libraries)

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 class InterfazAcciones;
+struct ActionStateOperations;
 
 // A new behaviour from the library at `path`; the do-nothing behaviour when
 // the library is missing, lacks "CreateActionInstance" or creates nothing.
@@ -17,6 +18,11 @@ void ReleaseActionLibrary(const void* object);
 // The animations the library of `object` plays ("ActionAnimations", an
 // optional export: a null-terminated list), or null.
 const char* const* ActionLibraryAnimations(const void* object);
+
+// The operations on the private state of `object` ("ActionState", an
+// optional export), or null when its library has none (the do-nothing
+// behaviour keeps no state and answers null as well).
+const ActionStateOperations* ActionLibraryState(const void* object);
 
 // The number of live behaviour objects created from the library at `path`
 // (0 when it is not loaded), for tests and tools.

@@ -1,7 +1,9 @@
 #pragma once
 // Pieces every behaviour library shares: the frame advance, the random
 // draws of its own generator, and the exports.
+#include <cstring>
 #include <new>
+#include <tuple>
 
 #include "base/Log.h"
 #include "base/Random.h"
@@ -46,4 +48,35 @@ inline bool HasLost(Bicho* creature) { return creature->GetLife() <= 0.0f; }
     extern "C" __attribute__((visibility("default"))) void FreeActionInstance(          \
         InterfazAcciones* object) {                                                     \
         delete object;                                                                  \
+    }
+
+// The private state of a behaviour, field by field without padding: the
+// class gives `auto StateFields()` returning std::tie of its state members.
+template <class Behaviour>
+struct ActionStateOf {
+    static int Size(const InterfazAcciones* object) {
+        auto fields = const_cast<Behaviour*>(static_cast<const Behaviour*>(object))->StateFields();
+        return std::apply([](auto&... f) { return static_cast<int>((0 + ... + sizeof f)); }, fields);
+    }
+    static int Save(const InterfazAcciones* object, unsigned char* out, int capacity) {
+        if (!out || capacity < Size(object)) return -1;
+        auto fields = const_cast<Behaviour*>(static_cast<const Behaviour*>(object))->StateFields();
+        std::apply([&out](auto&... f) { ((memcpy(out, &f, sizeof f), out += sizeof f), ...); }, fields);
+        return 0;
+    }
+    static int Restore(InterfazAcciones* object, const unsigned char* in, int size) {
+        if (!in || size != Size(object)) return -1;
+        auto fields = static_cast<Behaviour*>(object)->StateFields();
+        std::apply([&in](auto&... f) { ((memcpy(&f, in, sizeof f), in += sizeof f), ...); }, fields);
+        return 0;
+    }
+};
+
+#define CORRALON_ACTION_STATE(Behaviour)                                                \
+    extern "C" __attribute__((visibility("default"))) const ActionStateOperations*      \
+    ActionState() {                                                                     \
+        static const ActionStateOperations operations = {                               \
+            ActionStateOf<Behaviour>::Size, ActionStateOf<Behaviour>::Save,             \
+            ActionStateOf<Behaviour>::Restore};                                         \
+        return &operations;                                                             \
     }

@@ -33,6 +33,8 @@ public:
         return 0;
     }
     int DrawExtra(float, float, float) override { return 1; }
+    // The flower keeps nothing of its own: its animation is its creature's.
+    std::tuple<> StateFields() { return {}; }
 
 private:
     void NextAnimation() {
@@ -54,4 +56,5 @@ private:
 };
 
 CORRALON_ACTION_EXPORTS(Flor)
+CORRALON_ACTION_STATE(Flor)
 CORRALON_ACTION_ANIMATIONS(kAnimations)

@@ -79,6 +79,8 @@ public:
         return 0;
     }
     int DrawExtra(float, float, float) override { return 1; }
+    // Where the fly circles and how far round it is.
+    auto StateFields() { return std::tie(centreX_, centreY_, rate_, phase_); }
 
 private:
     Bicho* owner_ = nullptr;
@@ -89,4 +91,5 @@ private:
 };
 
 CORRALON_ACTION_EXPORTS(Mosca)
+CORRALON_ACTION_STATE(Mosca)
 CORRALON_ACTION_ANIMATIONS(kAnimations)

@@ -1,4 +1,5 @@
 #pragma once
+#include <tuple>
 // The frog: a fighter with a computer player, jumps, punches, a dash, a
 // special attack and a dying fall; on a stage without an opponent of its own
 // it is a spectator that cheers or cowers.
@@ -32,6 +33,8 @@ public:
     int OnHit(int attackerFlags, int zero) override;
     int UpdateAlone(int flags, float dt) override;
     int DrawExtra(float, float, float) override { return 1; }
+    // What the frog keeps between frames: the computer player's plan.
+    auto StateFields() { return std::tie(aiFlags_, aiMode_, aiTimer_); }
 
 private:
     enum Mode { kAttack = 0, kKeepAway = 1, kFlee = 2 };

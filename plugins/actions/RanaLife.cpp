@@ -83,4 +83,5 @@ int Rana::UpdateAlone(int, float dt) {
 }
 
 CORRALON_ACTION_EXPORTS(Rana)
+CORRALON_ACTION_STATE(Rana)
 CORRALON_ACTION_ANIMATIONS(kAnimations)

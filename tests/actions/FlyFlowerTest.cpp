@@ -1,6 +1,8 @@
 // The stage's fly and flower, driven as actors (UpdateAlone).
 #include <gtest/gtest.h>
 
+#include "creature/ActionLibrary.h"
+#include "sdk/InterfazAcciones.h"
 #include "tests/actions/ActionTestSupport.h"
 
 namespace {
@@ -119,6 +121,48 @@ TEST_F(Flower, LoopsWinFullOnceTheOtherFighterHasLost) {
         sawFirst = sawFirst || frame == 1;
     }
     EXPECT_TRUE(sawFirst && sawSecond && restarted);
+}
+
+}  // namespace
+
+namespace {
+
+// The behaviours' private state, as a snapshot of a fight takes and puts it
+// back: a fly restored with its creature flies the same path again.
+TEST(BehaviourState, RestoredStateRepeatsTheSameFramesAndWrongSizesAreRefused) {
+    Arena arena;
+    InstallBehaviour("Bichos/mosca.so", "mosca.so");
+    WriteCreature("mosca.qvl", {{"ANI_BASE1", 2, 0.05f}});
+    WriteCreature("dummy.qvl", FrogAnimations());
+    Bicho* fly = arena.Load("mosca.qvl", 0.0f);
+    Bicho* fighter = arena.Load("dummy.qvl", 1.0f);
+    fly->SetOpponent(fighter);
+    for (int i = 0; i < 5; ++i) fly->UpdateAlone(0, kDt);
+
+    const ActionStateOperations* state = ActionLibraryState(fly->action);
+    ASSERT_NE(state, nullptr);
+    std::vector<unsigned char> saved(static_cast<size_t>(state->size(fly->action)));
+    ASSERT_FALSE(saved.empty());
+    EXPECT_EQ(state->save(fly->action, saved.data(), static_cast<int>(saved.size()) - 1), -1);
+    ASSERT_EQ(state->save(fly->action, saved.data(), static_cast<int>(saved.size())), 0);
+    const float x = fly->GetX(), y = fly->GetY();
+    auto flight = [&] {
+        std::vector<float> path;
+        for (int i = 0; i < 10; ++i) {
+            fly->UpdateAlone(0, kDt);
+            path.insert(path.end(), {fly->GetX(), fly->GetY()});
+        }
+        return path;
+    };
+    const std::vector<float> first = flight();
+    EXPECT_EQ(state->restore(fly->action, saved.data(), static_cast<int>(saved.size()) + 1), -1);
+    fly->SetX(x);
+    fly->SetY(y);
+    EXPECT_NE(flight(), first) << "the fly's own state matters";
+    fly->SetX(x);
+    fly->SetY(y);
+    ASSERT_EQ(state->restore(fly->action, saved.data(), static_cast<int>(saved.size())), 0);
+    EXPECT_EQ(flight(), first);
 }
 
 }  // namespace

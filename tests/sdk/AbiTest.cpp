@@ -166,10 +166,15 @@ TEST(Abi, RecordsKeepTheirLayout) {
         {"TriangleRecord::color", offsetof(TriangleRecord, color), 48},
         {"TriangleRecord::alpha", offsetof(TriangleRecord, alpha), 72},
         {"TriangleRecord::next", offsetof(TriangleRecord, next), 96},
+        // The behaviours' optional state table: size, save, restore.
+        {"ActionStateOperations::size", offsetof(ActionStateOperations, size), 0},
+        {"ActionStateOperations::save", offsetof(ActionStateOperations, save), 8},
+        {"ActionStateOperations::restore", offsetof(ActionStateOperations, restore), 16},
     };
     for (const Case& c : cases) EXPECT_EQ(c.actual, c.expected) << c.field;
     EXPECT_EQ(sizeof(GameSettings), 1080u);
     EXPECT_EQ(sizeof(Emision), 88u);
+    EXPECT_EQ(sizeof(ActionStateOperations), 24u);
 }
 
 }  // namespace
