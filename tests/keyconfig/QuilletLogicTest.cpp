@@ -78,6 +78,12 @@ TEST_F(QuilletFile, ShortFileReplacesOnlyTheBytesItHolds) {
     b = DefaultKeyBindings();
     EXPECT_EQ(ReadKeyBindings(kKeyBindingsPath, &b), 0);
     EXPECT_EQ(FileBytes(b), FileBytes(DefaultKeyBindings()));
+
+    // Codes outside the key table keep their defaults, as in the game.
+    TestFolder::Write("cfg/tecladoDI.cfg", std::string(20, '\xFF'));
+    b = DefaultKeyBindings();
+    EXPECT_EQ(ReadKeyBindings(kKeyBindingsPath, &b), 20);
+    EXPECT_EQ(FileBytes(b), FileBytes(DefaultKeyBindings()));
 }
 
 TEST_F(QuilletFile, ReadsPlayerOneThenPlayerTwoAndNoMoreThanTwenty) {

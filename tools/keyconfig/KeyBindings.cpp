@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "base/Files.h"
+#include "platform/KeyNames.h"
 
 const char kKeyBindingsPath[] = "cfg\\tecladoDI.cfg";
 
@@ -35,7 +36,10 @@ int ReadKeyBindings(const char* path, KeyBindings* bindings) {
                 fclose(file);
                 return read;
             }
-            bindings->keys[p][i] = static_cast<uint8_t>(c);
+            // A code no key gives could never be pressed: as the game does,
+            // that binding keeps its default.
+            if (KeyTableIndex(c) >= 0 || c == kDikMediaSelect)
+                bindings->keys[p][i] = static_cast<uint8_t>(c);
             ++read;
         }
     }
