@@ -59,8 +59,7 @@ def main(argv):
     with tempfile.TemporaryDirectory(prefix="corralon-review-") as work:
         game = os.path.join(work, "game")
         shutil.copytree(game_dir, game, symlinks=True)
-        for old in ("screenshots",):
-            shutil.rmtree(os.path.join(game, old), ignore_errors=True)
+        shutil.rmtree(os.path.join(game, "screenshots"), ignore_errors=True)
         with open(os.path.join(game, "cfg", "motorcfg.txt"), "w") as cfg:
             cfg.write("[dll]\ndll = Krellin.dll\n")
         env = dict(os.environ)

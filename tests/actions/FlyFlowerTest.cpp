@@ -21,14 +21,25 @@ TEST(Fly, WithoutAnOpponentItStaysWhereItIs) {
     EXPECT_EQ("ANI_BASE1", Current(fly));
 }
 
-TEST(Fly, FollowsItsFighterAndLeavesUpwardsWhenItHasLost) {
+// A fly at x 0 that follows a fighter standing at x 1.
+struct FollowingFly {
     Arena arena;
-    InstallBehaviour("Bichos/mosca.so", "mosca.so");
-    WriteCreature("mosca.qvl", {{"ANI_BASE1", 2, 0.05f}});
-    WriteCreature("dummy.qvl", FrogAnimations());
-    Bicho* fly = arena.Load("mosca.qvl", 0.0f);
-    Bicho* fighter = arena.Load("dummy.qvl", 1.0f);
-    fly->SetOpponent(fighter);
+    Bicho* fly = nullptr;
+    Bicho* fighter = nullptr;
+    FollowingFly() {
+        InstallBehaviour("Bichos/mosca.so", "mosca.so");
+        WriteCreature("mosca.qvl", {{"ANI_BASE1", 2, 0.05f}});
+        WriteCreature("dummy.qvl", FrogAnimations());
+        fly = arena.Load("mosca.qvl", 0.0f);
+        fighter = arena.Load("dummy.qvl", 1.0f);
+        fly->SetOpponent(fighter);
+    }
+};
+
+TEST(Fly, FollowsItsFighterAndLeavesUpwardsWhenItHasLost) {
+    FollowingFly f;
+    Bicho* fly = f.fly;
+    Bicho* fighter = f.fighter;
     // Its centre starts at (0, 0) and drifts 0.6 a second each way.
     for (int i = 0; i < 10; ++i) fly->UpdateAlone(0, kDt);
     EXPECT_NEAR(0.6f, fly->GetX(), 0.11f);
@@ -123,20 +134,11 @@ TEST_F(Flower, LoopsWinFullOnceTheOtherFighterHasLost) {
     EXPECT_TRUE(sawFirst && sawSecond && restarted);
 }
 
-}  // namespace
-
-namespace {
-
 // The behaviours' private state, as a snapshot of a fight takes and puts it
 // back: a fly restored with its creature flies the same path again.
 TEST(BehaviourState, RestoredStateRepeatsTheSameFramesAndWrongSizesAreRefused) {
-    Arena arena;
-    InstallBehaviour("Bichos/mosca.so", "mosca.so");
-    WriteCreature("mosca.qvl", {{"ANI_BASE1", 2, 0.05f}});
-    WriteCreature("dummy.qvl", FrogAnimations());
-    Bicho* fly = arena.Load("mosca.qvl", 0.0f);
-    Bicho* fighter = arena.Load("dummy.qvl", 1.0f);
-    fly->SetOpponent(fighter);
+    FollowingFly f;
+    Bicho* fly = f.fly;
     for (int i = 0; i < 5; ++i) fly->UpdateAlone(0, kDt);
 
     const ActionStateOperations* state = ActionLibraryState(fly->action);
