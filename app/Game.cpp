@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "app/DebugSwitch.h"
 #include "base/Files.h"
@@ -10,12 +11,14 @@
 #include "app/MusicNames.h"
 #include "app/RunFrame.h"
 #include "app/SavedOptions.h"
+#include "app/SyncTest.h"
 #include "fight/Fight.h"
 #include "fight/GestionJuego.h"
 #include "effects/Particulas.h"
 #include "menus/MenuController.h"
 #include "base/Clock.h"
 #include "platform/Events.h"
+#include "platform/Muting.h"
 #include "input/InputSession.h"
 #include "sdk/Renderer.h"
 #include "platform/RendererLoader.h"
@@ -42,6 +45,12 @@ namespace {
 FrameRateDisplay frameRateDisplay;
 bool graphicsFailed = false;  // the exit status tells a script the game never showed
 
+// Under the sync test the renderer and the sound stand behind muting
+// stand-ins, so frames run again are neither seen nor heard.
+std::unique_ptr<MutingRenderer> mutedRenderer;
+std::unique_ptr<MutingSound> mutedSound;
+std::unique_ptr<SyncTest> syncTest;
+
 const char kDashes[] = "<< ------------------------------------------------------ >>";
 
 void ReturnMenuToRoot(void*) { menuController->ReturnToRoot(); }
@@ -60,12 +69,18 @@ void RunFrame() {
     const FrameContext context = {&frameTimer, &gameSettings, &currentState, renderer,
                                   keyboard,    sound,         MenuFrame,     FightScreen,
                                   IntroFrame,  CreditsFrame,  PlatformTickCount,
-                                  SetGameWindowTitle,         InputSessionFrameTime};
+                                  SetGameWindowTitle,         InputSessionFrameTime,
+                                  syncTest.get()};
     RunFrameWith(context, &frameRateDisplay);
 }
 
 void InitSubsystems() {
+    const int syncDepth = SyncTestDepth();
     renderer = LoadRenderer();
+    if (renderer && syncDepth) {
+        mutedRenderer.reset(new MutingRenderer(renderer));
+        renderer = mutedRenderer.get();
+    }
     if (!renderer) {
         // Nothing can be drawn: end through the normal shutdown without
         // running a frame.
@@ -94,6 +109,10 @@ void InitSubsystems() {
     }
 
     sound = LoadSound(gameWindow, gameInstance);
+    if (syncDepth) {
+        mutedSound.reset(new MutingSound(sound));
+        sound = mutedSound.get();
+    }
     if (!sound->Init(gameWindow, gameInstance)) {
         LogPrintf("     Sonido: No se ha iniciado el sonido, fin del programa\n");
         PlatformPostClose();
@@ -114,6 +133,9 @@ void InitSubsystems() {
 
     fightController.context = {renderer,      keyboard,      sound,        particles,
                                &gameSettings, &gestionJuego, &currentState, kFightHooks};
+    if (syncDepth)
+        syncTest.reset(new SyncTest(syncDepth, &fightController, &currentState,
+                                    mutedRenderer.get(), mutedSound.get()));
 
     frameTimer.Update();
     sound->PlayMusic(gameSettings.musicIntro);
@@ -184,6 +206,7 @@ int GameMain(const char* commandLine) {
                     kSavedOptionsPath, why);
     }
 
+    if (syncTest) syncTest->LogSummary();
     LogPrintf("%s\n", kDashes);
     LogPrintf("<< - >> Fin del log                       %10d << - >>\n",
               static_cast<int>(PlatformTickCount()));

@@ -26,10 +26,12 @@ void RunFrameWith(const FrameContext& c, FrameRateDisplay* display) {
     }
 
     GameSettings& s = *c.settings;
+    if (c.watch) c.watch->BeforeFrame();
     const float dt = RunTimeEffects(&s, delta);
 
     if (c.sound) c.sound->Update(s.slowMotionTime);
     c.keyboard->Poll();
+    if (c.watch) c.watch->AfterPoll();
 
     switch (*c.state) {
         case GameState::kMenu: c.menuFrame(c.state, dt); break;
@@ -38,6 +40,7 @@ void RunFrameWith(const FrameContext& c, FrameRateDisplay* display) {
         case GameState::kCredits: c.creditsFrame(c.state, dt); break;
         default: break;
     }
+    if (c.watch) c.watch->AfterFrame(delta);
 
     if (s.debugInfo) {
         float unused[3];

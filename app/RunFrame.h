@@ -10,6 +10,18 @@ class Renderer;
 class Teclado;
 class Sonido;
 
+// Watches each frame from outside the screens (the sync test): before its
+// time effects, after its poll and after its screen ran.
+class FrameWatch {
+public:
+    virtual void BeforeFrame() = 0;
+    virtual void AfterPoll() = 0;
+    virtual void AfterFrame(double delta) = 0;
+
+protected:
+    ~FrameWatch() = default;
+};
+
 // What a frame works on. The game builds it from its process-wide objects;
 // tests build their own.
 struct FrameContext {
@@ -27,6 +39,7 @@ struct FrameContext {
     uint32_t (*tickCount)();
     void (*setTitle)(const char* title);
     double (*frameTime)(double measured);  // recording / replay hook
+    FrameWatch* watch = nullptr;
 };
 
 // Frame rate bookkeeping of the window title and the overlay.

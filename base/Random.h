@@ -17,6 +17,9 @@ public:
     }
     // A draw scaled to [0, 1].
     float Uniform() { return static_cast<float>(Next()) / static_cast<float>(kMax); }
+    // For saving and restoring a fight.
+    uint32_t State() const { return state_; }
+    void SetState(uint32_t state) { state_ = state; }
 
 private:
     uint32_t state_ = 1;

@@ -72,7 +72,24 @@ const char* const* ActionLibraryAnimations(const void* object) {
     return list ? list() : nullptr;
 }
 
-const ActionStateOperations* ActionLibraryState(const void* object) {
+namespace {
+
+int NoStateSize(const InterfazAcciones*) { return 0; }
+int SaveNoState(const InterfazAcciones*, unsigned char*, int capacity) {
+    return capacity >= 0 ? 0 : -1;
+}
+int RestoreNoState(InterfazAcciones*, const unsigned char*, int size) { return size == 0 ? 0 : -1; }
+int NoSharedSize() { return 0; }
+int SaveNoShared(unsigned char*, int capacity) { return capacity >= 0 ? 0 : -1; }
+int RestoreNoShared(const unsigned char*, int size) { return size == 0 ? 0 : -1; }
+
+const ActionStateOperations kNoState = {NoStateSize,  SaveNoState,     RestoreNoState,
+                                        NoSharedSize, SaveNoShared,    RestoreNoShared};
+
+}  // namespace
+
+const ActionStateOperations* ActionLibraryState(const InterfazAcciones* object) {
+    if (dynamic_cast<const AccionesNulas*>(object)) return &kNoState;
     Registry& registry = TheRegistry();
     auto it = registry.libraryOf.find(object);
     if (it == registry.libraryOf.end()) return nullptr;

@@ -20,9 +20,9 @@ void ReleaseActionLibrary(const void* object);
 const char* const* ActionLibraryAnimations(const void* object);
 
 // The operations on the private state of `object` ("ActionState", an
-// optional export), or null when its library has none (the do-nothing
-// behaviour keeps no state and answers null as well).
-const ActionStateOperations* ActionLibraryState(const void* object);
+// optional export), or null when its library has none. The do-nothing
+// behaviour keeps no state: its operations save nothing.
+const ActionStateOperations* ActionLibraryState(const InterfazAcciones* object);
 
 // The number of live behaviour objects created from the library at `path`
 // (0 when it is not loaded), for tests and tools.

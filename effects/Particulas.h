@@ -9,6 +9,8 @@
 #include "sdk/Renderer.h"
 
 class Bicho;
+class StateReader;
+class StateWriter;
 
 struct Particula {
     float x, y;    // centre, stage units, y down
@@ -54,6 +56,12 @@ public:
     void DrawFront(float camX, float camY, float dt);
     // Frees every record and texture and logs the pool size.
     void Shutdown();
+
+    // The lists and what the motion reads, for a fight's saved state; an
+    // owner is saved as its place in `creatures` (ParticleState.cpp).
+    void SaveState(StateWriter& out, Bicho* const* creatures, int creatureCount) const;
+    // False, with nothing changed, for a state that does not fit.
+    bool RestoreState(StateReader& in, Bicho* const* creatures, int creatureCount);
 
     // The menus fade the tint; the fight resets it to (1, 1, 1).
     void SetTint(float r, float g, float b);

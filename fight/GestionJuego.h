@@ -22,6 +22,8 @@ public:
     const char* PlayerName() const { return playerName_.c_str(); }
     int Score() const { return score_; }
     int AddScore(int points) { return score_ = SaturatingAdd(score_, points); }
+    // A fight restored from a snapshot takes its score back.
+    void SetScore(int score) { score_ = score; }
 
 private:
     bool active_ = false;

@@ -18,6 +18,16 @@ inline InputFlags ScreenDirections(InputFlags flags, int facing) {
     return flags;
 }
 
+class StateReader;
+class StateWriter;
+
+// What one Poll read: the 256 keys and the buttons of each player's pad.
+struct PolledInput {
+    static constexpr int kKeys = 256;
+    uint8_t keys[kKeys] = {};
+    uint32_t padButtons[2] = {};
+};
+
 // What SpecialKeyOnce asks about.
 enum SpecialKey : int { kSpecialEscape = 5, kSpecialEnter = 6, kSpecialF2 = 7 };
 
@@ -34,6 +44,15 @@ public:
     virtual bool ActionOnce(int player, int bit) = 0;
     virtual const char* KeyName(int player, int bit) = 0;
     virtual ~Teclado() = default;  // after the operations: their slots stay in order
+
+    // A fight's saved state holds the latches, the press histories and what
+    // the last poll read; a keyboard that keeps none saves nothing.
+    virtual void SaveState(StateWriter&) const {}
+    virtual bool RestoreState(StateReader&) { return true; }
+    // What the last Poll read, and a frame run again on it in place of a
+    // poll (a rollback repeats the frames' input, not the device's).
+    virtual void KeepPolled(PolledInput* out) const { *out = PolledInput(); }
+    virtual void UsePolled(const PolledInput&) {}
 };
 
 // The keyboard object: keys only, or, as the game starts it, with the

@@ -125,13 +125,17 @@ int TecladoDI::Poll() {
         lastResult_ = source_->Read(state_) ? 0 : -1;
         if (lastResult_ != 0) memset(state_, 0, sizeof state_);
     }
+    OpenReleasedLatches();
+    return 1;
+}
+
+void TecladoDI::OpenReleasedLatches() {
     for (int p = 0; p < 2; ++p)
         for (int i = 0; i < kLatchedBindings; ++i)
             if (!Held(p, i)) pressLatches_[p][i] = 0;
     if (!IsDown(kEscape) && !AnyPad(kPadBack)) escapeLatch_ = 0;
     if (!IsDown(kEnter) && !AnyPad(kPadStart)) enterLatch_ = 0;
     if (!IsDown(kF2)) f2Latch_ = 0;
-    return 1;
 }
 
 int TecladoDI::CaptureKey(int player, int bit) {

@@ -34,6 +34,11 @@ public:
     bool ActionOnce(int player, int bit) override;
     const char* KeyName(int player, int bit) override;
 
+    void SaveState(StateWriter& out) const override;
+    bool RestoreState(StateReader& in) override;
+    void KeepPolled(PolledInput* out) const override;
+    void UsePolled(const PolledInput& in) override;
+
     // The capture guard is set once per process; tests start over with this.
     static void ResetCaptureGuard();
 
@@ -45,6 +50,8 @@ private:
     bool Held(int player, int index) const;
     void ReadPads();
     void ClearRuntimeState();
+    // After a poll: a latch opens when its key is let go.
+    void OpenReleasedLatches();
 
     int32_t lastResult_ = 0;
     KeyboardSource* source_ = nullptr;   // stands where the DirectInput object was

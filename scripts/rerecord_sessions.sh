@@ -5,7 +5,7 @@
 set -e
 root=$(cd "$(dirname "$0")/.." && pwd)
 cmake --build "$root/build" --target session_suite_test Corralon renderer_headless -j2 >/dev/null
-filter="*"
+filter="Sessions/SessionSuite.*"
 [ $# -gt 0 ] && filter=$(printf 'Sessions/SessionSuite.ReplaysAsReviewed/%s:' "$@")
 cd "$root/build/tests"
 CORRALON_RERECORD=1 SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy \

@@ -42,6 +42,11 @@ struct ActionStateOperations {
     // Takes back a state `save` wrote; 0, or -1 and nothing changed for a
     // state of another size.
     int (*restore)(InterfazAcciones* object, const unsigned char* state, int size);
+    // The same for what the library's objects share (its random generator):
+    // saved once per library, whatever number of its objects a fight holds.
+    int (*sharedSize)();
+    int (*saveShared)(unsigned char* out, int capacity);
+    int (*restoreShared)(const unsigned char* state, int size);
 };
 
 extern "C" {

@@ -72,11 +72,30 @@ struct ActionStateOf {
     }
 };
 
+// What every object of a library shares: its random generator.
+struct ActionSharedState {
+    static int Size() { return static_cast<int>(sizeof(uint32_t)); }
+    static int Save(unsigned char* out, int capacity) {
+        if (!out || capacity < Size()) return -1;
+        const uint32_t state = GameRandom().State();
+        memcpy(out, &state, sizeof state);
+        return 0;
+    }
+    static int Restore(const unsigned char* in, int size) {
+        if (!in || size != Size()) return -1;
+        uint32_t state;
+        memcpy(&state, in, sizeof state);
+        GameRandom().SetState(state);
+        return 0;
+    }
+};
+
 #define CORRALON_ACTION_STATE(Behaviour)                                                \
     extern "C" __attribute__((visibility("default"))) const ActionStateOperations*      \
     ActionState() {                                                                     \
         static const ActionStateOperations operations = {                               \
             ActionStateOf<Behaviour>::Size, ActionStateOf<Behaviour>::Save,             \
-            ActionStateOf<Behaviour>::Restore};                                         \
+            ActionStateOf<Behaviour>::Restore, ActionSharedState::Size,                 \
+            ActionSharedState::Save,           ActionSharedState::Restore};             \
         return &operations;                                                             \
     }

@@ -170,11 +170,14 @@ TEST(Abi, RecordsKeepTheirLayout) {
         {"ActionStateOperations::size", offsetof(ActionStateOperations, size), 0},
         {"ActionStateOperations::save", offsetof(ActionStateOperations, save), 8},
         {"ActionStateOperations::restore", offsetof(ActionStateOperations, restore), 16},
+        {"ActionStateOperations::sharedSize", offsetof(ActionStateOperations, sharedSize), 24},
+        {"ActionStateOperations::saveShared", offsetof(ActionStateOperations, saveShared), 32},
+        {"ActionStateOperations::restoreShared", offsetof(ActionStateOperations, restoreShared), 40},
     };
     for (const Case& c : cases) EXPECT_EQ(c.actual, c.expected) << c.field;
     EXPECT_EQ(sizeof(GameSettings), 1080u);
     EXPECT_EQ(sizeof(Emision), 88u);
-    EXPECT_EQ(sizeof(ActionStateOperations), 24u);
+    EXPECT_EQ(sizeof(ActionStateOperations), 48u);
 }
 
 }  // namespace

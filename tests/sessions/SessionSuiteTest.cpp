@@ -77,14 +77,16 @@ std::vector<int> DigestFrames(const std::string& session) {
 }
 
 // What a run leaves behind, as the expectation files write it.
-std::string Outcome(const std::string& session) {
+std::string Outcome(const std::string& session, const std::string& extraEnvironment = "") {
     GameRun game;
     if (!game.copied()) return "(no game folder)";
     game.UseRenderer("Headless.dll");
     game.Write("session.txt", session);
-    game.Start({}, {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy",
-                    "CORRALON_REPLAY=" + game.Path("session.txt"),
-                    "CORRALON_HEADLESS_TRACE=" + game.Path("trace.txt")});
+    std::vector<std::string> environment = {"SDL_VIDEODRIVER=offscreen", "SDL_AUDIODRIVER=dummy",
+                                            "CORRALON_REPLAY=" + game.Path("session.txt"),
+                                            "CORRALON_HEADLESS_TRACE=" + game.Path("trace.txt")};
+    if (!extraEnvironment.empty()) environment.push_back(extraEnvironment);
+    game.Start({}, environment);
     std::ostringstream out;
     out << "# exit status\n" << game.Wait(120.0) << "\n";
     // Tick counts differ from run to run.
@@ -121,6 +123,40 @@ TEST_P(SessionSuite, ReplaysAsReviewed) {
     EXPECT_EQ(TestFolder::Read(expectedPath), outcome)
         << "scripts/rerecord_sessions.sh " << GetParam() << " records it anew after a deliberate change";
 }
+
+// Under the sync test every fight frame is also run again from a restored
+// snapshot; the session must still play, draw and log exactly as reviewed,
+// with one more log line: no difference, and fights really checked.
+class SyncedSessions : public ::testing::TestWithParam<std::tuple<std::string, int>> {};
+
+TEST_P(SyncedSessions, PlayAsReviewedWithEveryFightFrameRunAgain) {
+    const std::string name = std::get<0>(GetParam());
+    const std::string session = TestFolder::Read(kFolder + "/" + name + ".session");
+    const std::string expected = TestFolder::Read(kFolder + "/expected/" + name + ".txt");
+    ASSERT_FALSE(expected.empty()) << "no expectation for " << name;
+    std::string outcome =
+        Outcome(session, "CORRALON_SYNCTEST=" + std::to_string(std::get<1>(GetParam())));
+    const std::regex summary(
+        "     Sincronia: ([0-9]+) fotogramas de lucha comprobados, ([0-9]+) diferencias\n");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(outcome, m, summary)) << outcome;
+    const int checked = std::stoi(m[1].str());
+    EXPECT_EQ(0, std::stoi(m[2].str()));
+    const bool fights = expected.find("Cargado fondo") != std::string::npos;
+    EXPECT_EQ(fights, checked > 0) << checked << " fight frames checked";
+    if (name == "demo_sixty") {
+        EXPECT_GT(checked, 2000);
+    }
+    outcome = std::regex_replace(outcome, summary, "");
+    EXPECT_EQ(expected, outcome);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sessions, SyncedSessions,
+    ::testing::Combine(::testing::ValuesIn(SessionNames()), ::testing::Values(1, 8)),
+    [](const ::testing::TestParamInfo<std::tuple<std::string, int>>& info) {
+        return std::get<0>(info.param) + "_" + std::to_string(std::get<1>(info.param));
+    });
 
 INSTANTIATE_TEST_SUITE_P(Sessions, SessionSuite, ::testing::ValuesIn(SessionNames()),
                          [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
