@@ -54,7 +54,8 @@ struct FightController {
     Fondo* stage = nullptr;
     Bicho* fighters[2] = {nullptr, nullptr};
     FightDisplay display;
-    // F2's box view, a debugging aid: outlives LoadFight and is never saved.
+    // F2's box view, a debugging aid: outlives LoadFight and is never kept
+    // in the options.
     bool showBoxes = false;
 };
 

@@ -35,6 +35,7 @@ struct SavedFight {
     float slowMotionTime, freezeTime;
     int32_t score;
     uint32_t random;
+    int32_t showBoxes;  // F2 toggles it in a frame
 };
 
 uint64_t Feed(uint64_t hash, const void* bytes, size_t size) {
@@ -74,7 +75,8 @@ void SaveFightFields(const FightController& fight, StateWriter& out) {
                     settings.slowMotionTime,
                     settings.freezeTime,
                     fight.context.run ? fight.context.run->Score() : 0,
-                    GameRandom().State()};
+                    GameRandom().State(),
+                    fight.showBoxes ? 1 : 0};
     out.Put(f);
 }
 
@@ -101,6 +103,7 @@ void RestoreFightFields(FightController& fight, const SavedFight& f) {
     settings.freezeTime = f.freezeTime;
     if (fight.context.run) fight.context.run->SetScore(f.score);
     GameRandom().SetState(f.random);
+    fight.showBoxes = f.showBoxes != 0;
 }
 
 bool ReadHeader(const unsigned char* snapshot, size_t size, SnapshotHeader* header) {

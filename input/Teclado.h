@@ -29,7 +29,13 @@ struct PolledInput {
 };
 
 // What SpecialKeyOnce asks about.
-enum SpecialKey : int { kSpecialEscape = 5, kSpecialEnter = 6, kSpecialF2 = 7 };
+enum SpecialKey : int {
+    kSpecialEscape = 5,
+    kSpecialEnter = 6,
+    kSpecialF2 = 7,
+    kSpecialF5 = 8,  // practice: keep the fight as it is
+    kSpecialF9 = 9,  // practice: put it back
+};
 
 class Teclado {
 public:

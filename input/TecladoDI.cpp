@@ -15,6 +15,8 @@ namespace {
 constexpr int kEscape = 0x01;
 constexpr int kEnter = 0x1C;
 constexpr int kF2 = 0x3C;
+constexpr int kF5 = 0x3F;
+constexpr int kF9 = 0x43;
 constexpr int kLatchedBindings = 6;  // up, down, left, right, punch 1, kick 1
 constexpr int kPunch1Index = 4;
 
@@ -41,7 +43,7 @@ void TecladoDI::ResetCaptureGuard() { captureGuard = true; }
 
 void TecladoDI::ClearRuntimeState() {
     memset(state_, 0, sizeof state_);
-    escapeLatch_ = enterLatch_ = f2Latch_ = 0;
+    escapeLatch_ = enterLatch_ = f2Latch_ = f5Latch_ = f9Latch_ = 0;
     lastFlags_ = 0;
     memset(pressLatches_, 0, sizeof pressLatches_);
     HistoryClear(&history_[0]);
@@ -136,6 +138,8 @@ void TecladoDI::OpenReleasedLatches() {
     if (!IsDown(kEscape) && !AnyPad(kPadBack)) escapeLatch_ = 0;
     if (!IsDown(kEnter) && !AnyPad(kPadStart)) enterLatch_ = 0;
     if (!IsDown(kF2)) f2Latch_ = 0;
+    if (!IsDown(kF5)) f5Latch_ = 0;
+    if (!IsDown(kF9)) f9Latch_ = 0;
 }
 
 int TecladoDI::CaptureKey(int player, int bit) {
@@ -200,6 +204,8 @@ bool TecladoDI::SpecialKeyOnce(int which) {
         case kSpecialEscape: latch = &escapeLatch_; code = kEscape; padButton = kPadBack; break;
         case kSpecialEnter: latch = &enterLatch_; code = kEnter; padButton = kPadStart; break;
         case kSpecialF2: latch = &f2Latch_; code = kF2; break;
+        case kSpecialF5: latch = &f5Latch_; code = kF5; break;
+        case kSpecialF9: latch = &f9Latch_; code = kF9; break;
         default: return false;
     }
     if (!(IsDown(code) || AnyPad(padButton)) || *latch) return false;

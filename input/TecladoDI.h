@@ -61,6 +61,9 @@ private:
     uint8_t escapeLatch_ = 0;
     uint8_t enterLatch_ = 0;
     uint8_t f2Latch_ = 0;
+    // Practice keys act outside the fight: not in its saved state.
+    uint8_t f5Latch_ = 0;
+    uint8_t f9Latch_ = 0;
     uint32_t lastFlags_ = 0;
     uint8_t bindings_[2][kBindingCount] = {};
     uint8_t pressLatches_[2][kBindingCount] = {};

@@ -21,6 +21,8 @@ namespace {
 const float kDt = 1.0f / 60.0f;
 const int kEscapeCode = 0x01;
 const int kF2Code = 0x3C;
+const int kF5Code = 0x3F;
+const int kF9Code = 0x43;
 
 class ScriptedKeys : public KeyboardSource {
 public:
@@ -34,6 +36,19 @@ private:
     std::function<void(long, uint8_t*)> script_;
     long frame_ = 0;
 };
+
+// Everything a frame drew but its texts (the notices differ), one line a call.
+std::string Pictures(const RecordingRenderer& r) {
+    std::string out;
+    for (const RendererCall& c : r.calls) {
+        if (c.op.compare(0, 8, "DrawText") == 0) continue;
+        out += c.op + " " + std::to_string(c.texture) + " " + std::to_string(c.triangles);
+        for (float v : c.args) out += " " + std::to_string(v);
+        for (float v : c.quad) out += " " + std::to_string(v);
+        out += "\n";
+    }
+    return out;
+}
 
 // The sprite outlines drawn (red, taller than a marker): the box view draws
 // one per creature and nothing else draws any.
@@ -127,6 +142,29 @@ TEST_F(SparringFrontEnd, F2DrawsEveryBoxOnlyWhileOn) {
             EXPECT_EQ(0, outlines[i]) << "frame " << i;
     }
     EXPECT_FALSE(fight.showBoxes);
+}
+
+// F5 keeps the fight, F9 puts it back, twice: the frame after each F9 draws
+// exactly what the frame after F5 drew (fighters, actor, particles, bars,
+// clock), though the fight had moved on.
+TEST_F(SparringFrontEnd, F9PutsBackTheFightF5Kept) {
+    TestFolder::Write("campo.txt", "[fondo]\nsuelo = 0.7\n[actor]\nbicho = rana.qvl\nx = 0.5\n");
+    setup.stage = "campo.txt";
+    setup.gameMode = 3;
+    const long keep = 240, backs[2] = {420, 600};
+    Start([&](long frame, uint8_t* state) {
+        if (frame == keep) state[kF5Code] = kKeyDown;
+        if (frame == backs[0] || frame == backs[1]) state[kF9Code] = kKeyDown;
+    });
+    std::vector<std::string> frames;
+    for (long i = 0; i <= backs[1]; ++i) {
+        renderer.Forget();
+        ASSERT_TRUE(sparring->Frame(kDt));
+        frames.push_back(Pictures(renderer));
+    }
+    EXPECT_NE(frames[keep], frames[backs[0] - 1]) << "the fight did not move on";
+    EXPECT_EQ(frames[keep], frames[backs[0]]);
+    EXPECT_EQ(frames[keep], frames[backs[1]]);
 }
 
 TEST_F(SparringFrontEnd, EscapeInThePauseLeaves) {

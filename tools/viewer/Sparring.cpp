@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "fight/FightHistory.h"
 #include "fight/TimeEffects.h"
 #include "input/Teclado.h"
 #include "sdk/Bicho.h"
@@ -26,6 +27,8 @@ const char* HelpLine(int gameMode) {
                    "ESC PAUSA";
     }
 }
+
+const char kPracticeLine[] = "F5 GUARDA LA LUCHA  F9 LA RECUPERA";
 
 }  // namespace
 
@@ -51,6 +54,8 @@ Sparring::~Sparring() {
 }
 
 void Sparring::Start() {
+    practicePlan_ = SnapshotPlan();
+    keptSize_ = 0;
     settings_.slowMotionTime = settings_.freezeTime = 0.0f;
     LoadFight(fight_);
     // Arcade sparring is a ladder of one opponent, so the score line and
@@ -70,14 +75,18 @@ bool Sparring::Frame(float measured) {
     const float dt = RunTimeEffects(&settings_, measured);
     if (fight_.context.sound) fight_.context.sound->Update(settings_.slowMotionTime);
     keyboard_->Poll();
+    if (state_ == GameState::kFight && FightLoaded(fight_)) Practice(measured);
     // Leaving happens in the pause screen only once the fight is paused.
     const bool paused = fight_.state.paused;
     if (state_ == GameState::kFight) FightFrame(fight_, dt);
     if (FightLoaded(fight_))
         for (int i = 0; i < 2; ++i) rounds_[i] = fight_.fighters[i]->GetRoundsWon();
     renderer_->SetOverlayMode(1, 1);
+    renderer_->DrawText(0.02f, 0.92f, kText, 0.7f, 0.7f, 0.7f, 1, "%s", kPracticeLine);
     renderer_->DrawText(0.02f, 0.96f, kText, 0.7f, 0.7f, 0.7f, 1, "%s",
                         HelpLine(settings_.gameMode));
+    if (notice_ && noticeTime_ > 0.0f)
+        renderer_->DrawTextCentered(0.5f, 0.3f, 1.0f, 1.0f, 1.0f, 0.6f, 1.0f, "%s", notice_);
     if (state_ == GameState::kFight) return true;
     if (paused) return false;
     lastRounds_[0] = rounds_[0];
@@ -86,4 +95,35 @@ bool Sparring::Frame(float measured) {
     fflush(stdout);
     Start();
     return true;
+}
+
+void Sparring::Practice(float measured) {
+    noticeTime_ -= measured;
+    const bool keep = keyboard_->SpecialKeyOnce(kSpecialF5);
+    const bool back = keyboard_->SpecialKeyOnce(kSpecialF9);
+    if (!keep && !back) return;
+    if (!practicePlan_.ready && !PlanSnapshots(fight_, &practicePlan_, "Practica")) {
+        Notice("ESTA LUCHA NO SE PUEDE GUARDAR");
+        return;
+    }
+    if (keep) {
+        keptSize_ = SaveFightGrowing(fight_, practicePlan_, kept_);
+        Notice(keptSize_ ? "LUCHA GUARDADA" : "NO SE HA PODIDO GUARDAR");
+        printf("viewer: fight kept (%zu bytes)\n", keptSize_);
+        fflush(stdout);
+        return;
+    }
+    if (!keptSize_) {
+        Notice("NO HAY LUCHA GUARDADA: F5 LA GUARDA");
+        return;
+    }
+    // The keys held now stay held: only the fight goes back.
+    PolledInput now;
+    keyboard_->KeepPolled(&now);
+    const bool restored =
+        RestoreFight(fight_, practicePlan_, kept_.data(), keptSize_) == SnapshotResult::kOk;
+    keyboard_->UsePolled(now);
+    Notice(restored ? "LUCHA RECUPERADA" : "NO SE HA PODIDO RECUPERAR");
+    printf("viewer: fight %s\n", restored ? "restored" : "not restored");
+    fflush(stdout);
 }

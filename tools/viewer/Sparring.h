@@ -3,8 +3,10 @@
 // the settings and the fight context the way the program does, runs the
 // fight frame by frame and starts the next match when one ends.
 #include <string>
+#include <vector>
 
 #include "fight/Fight.h"
+#include "fight/FightSnapshot.h"
 #include "fight/GestionJuego.h"
 #include "sdk/GameSettings.h"
 
@@ -41,6 +43,12 @@ public:
     int MenuRequests() const { return menuRequests_; }
 
 private:
+    // F5 keeps the fight as it is, F9 puts it back, as often as the player
+    // likes; the kept fight goes when the match is loaded again.
+    void Practice(float measured);
+    void Notice(const char* text) { notice_ = text, noticeTime_ = kNoticeSeconds; }
+    static constexpr float kNoticeSeconds = 1.5f;
+
     Renderer* renderer_;
     Teclado* keyboard_;
     GameSettings settings_;
@@ -52,4 +60,9 @@ private:
     int menuRequests_ = 0;
     int rounds_[2] = {0, 0};
     int lastRounds_[2] = {0, 0};
+    SnapshotPlan practicePlan_;
+    std::vector<unsigned char> kept_;
+    size_t keptSize_ = 0;
+    const char* notice_ = nullptr;
+    float noticeTime_ = 0.0f;
 };
