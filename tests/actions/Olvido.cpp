@@ -1,0 +1,40 @@
+// A behaviour that keeps state it does not save: a step count that moves
+// its creature. It claims its state is empty, as a careless modder's might;
+// the sync test must catch it.
+#include "plugins/actions/ActionCommon.h"
+
+class Olvido : public InterfazAcciones {
+public:
+    int Init(Bicho* owner, const char*) override {
+        owner_ = owner;
+        owner_->SetAnimation("ANI_BASE1");
+        return 0;
+    }
+    int Stop() override { return 0; }
+    int Reset() override { return 1; }
+    float QueryA(int) override { return 1.0f; }
+    float QueryB(int) override { return 1.0f; }
+    int Think(float) override { return 0; }
+    int UpdateFight(int, float) override {
+        ++steps_;
+        float x = owner_->GetX() + (steps_ % 3 == 0 ? 0.002f : -0.001f);
+        float y = owner_->GetY();
+        owner_->MoveTo(&x, &y);
+        owner_->SetX(x);
+        return 0;
+    }
+    int OnHit(int, int) override { return 0; }
+    int UpdateAlone(int, float) override { return 1; }
+    int DrawExtra(float, float, float) override { return 1; }
+    std::tuple<> StateFields() { return {}; }  // steps_ forgotten
+
+private:
+    Bicho* owner_ = nullptr;
+    int steps_ = 0;
+};
+
+CORRALON_ACTION_EXPORTS(Olvido)
+// Built once more without the export: a library from before it existed.
+#ifndef OLVIDO_WITHOUT_STATE
+CORRALON_ACTION_STATE(Olvido)
+#endif
