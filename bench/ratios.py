@@ -127,6 +127,21 @@ def main():
     else:
         missing.append("bench_fight")
 
+    snapshot = entry(load(out, "bench_fight"), "BM_SaveRestoreFight")
+    if snapshot:
+        us = to_us(snapshot, "cpu_time")
+        rows.append((f"fight snapshot, save and restore ({snapshot['snapshot_bytes']:.0f} bytes)",
+                     f"{us:.1f} us CPU", us / 20.0, "at most 1 (20 us)", us <= 20.0))
+    else:
+        missing.append("bench_fight snapshot")
+    rollback = entry(load(out, "bench_fight"), "BM_Rollback8")
+    if rollback:
+        us = to_us(rollback, "cpu_time")
+        rows.append(("rollback of 8 frames (restore and 8 muted frames)",
+                     f"{us:.0f} us CPU", us / 500.0, "at most 1 (0.5 ms)", us <= 500.0))
+    else:
+        missing.append("bench_fight rollback")
+
     creature = entry(load(out, "bench_creature"), "BM_LoadWhole")
     if creature:
         r = creature["vs_uncompress"]

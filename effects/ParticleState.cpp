@@ -31,17 +31,16 @@ void Particulas::SaveState(StateWriter& out, Bicho* const* creatures, int creatu
     const float header[4] = {tintR_, tintG_, tintB_, floor_};
     out.Put(header);
     for (const Particula* list : {bleeding_, back_, front_}) {
-        const int32_t count = CountList(list);
-        out.Put(count);
-        SavedParticle* saved = reinterpret_cast<SavedParticle*>(out.Reserve(sizeof(SavedParticle) * count));
-        if (!saved) return;
-        for (const Particula* p = list; p; p = p->next, ++saved) {
-            SavedParticle s = {p->x,    p->y,         p->vx,       p->vy,   p->w,
-                               p->h,    p->radius,    p->angle,    p->kind, p->lifeTotal,
-                               p->lifeLeft, p->fade,  p->hit ? 1 : 0,
-                               OwnerIndex(p->owner, creatures, creatureCount)};
-            memcpy(saved, &s, sizeof s);
+        unsigned char* countAt = out.Reserve(sizeof(int32_t));
+        int32_t count = 0;
+        for (const Particula* p = list; p; p = p->next, ++count) {
+            const SavedParticle s = {p->x,        p->y,        p->vx,          p->vy,
+                                     p->w,        p->h,        p->radius,      p->angle,
+                                     p->kind,     p->lifeTotal, p->lifeLeft,   p->fade,
+                                     p->hit ? 1 : 0, OwnerIndex(p->owner, creatures, creatureCount)};
+            out.Put(s);
         }
+        if (countAt) memcpy(countAt, &count, sizeof count);
     }
 }
 
@@ -66,18 +65,22 @@ bool Particulas::RestoreState(StateReader& in, Bicho* const* creatures, int crea
     tintG_ = header[1];
     tintB_ = header[2];
     floor_ = header[3];
-    Clear();
     for (Particula** list : {&bleeding_, &back_, &front_}) {
         int32_t count = 0;
         in.Get(count);
         StateReader records = in.Slice(sizeof(SavedParticle) * static_cast<size_t>(count));
-        // Take puts a record in front: the last saved goes in first.
-        const unsigned char* base = records.Here();
-        for (int32_t i = count - 1; i >= 0; --i) {
+        // The list's records are overwritten in order; a shorter list takes
+        // records at its end, a longer one gives back the rest.
+        Particula** link = list;
+        Particula* last = nullptr;
+        for (int32_t i = 0; i < count; ++i) {
             SavedParticle s;
-            memcpy(&s, base + sizeof s * static_cast<size_t>(i), sizeof s);
-            Particula* p = Take(list);
-            if (!p) break;
+            records.Get(s);
+            Particula* p = *link;
+            if (!p) {
+                p = TakeAfter(list, last);
+                if (!p) break;
+            }
             p->x = s.x;
             p->y = s.y;
             p->vx = s.vx;
@@ -92,7 +95,10 @@ bool Particulas::RestoreState(StateReader& in, Bicho* const* creatures, int crea
             p->fade = s.fade;
             p->hit = s.hit != 0;
             p->owner = s.owner >= 0 && s.owner < creatureCount ? creatures[s.owner] : nullptr;
+            last = p;
+            link = &p->next;
         }
+        while (*link) Release(list, *link);
     }
     return in.Ok();
 }

@@ -105,6 +105,13 @@ Particula* Particulas::Take(Particula** list) {
     return p;
 }
 
+Particula* Particulas::TakeAfter(Particula** list, Particula* last) {
+    if (!last) return Take(list);
+    Particula* p = Take(&last->next);
+    if (p) p->prev = last;
+    return p;
+}
+
 void Particulas::Release(Particula** list, Particula* p) {
     if (p->prev)
         p->prev->next = p->next;

@@ -79,6 +79,8 @@ public:
 private:
     // Pool and lists (Particulas.cpp).
     Particula* Take(Particula** list);
+    // A record linked after `last` (at the list's head when null).
+    Particula* TakeAfter(Particula** list, Particula* last);
     void Release(Particula** list, Particula* p);
     void ReleaseAll(Particula** list);
 
