@@ -114,3 +114,13 @@ private:
 // A 64-bit digest of `size` bytes, eight at a time: cheap enough to run on
 // every frame's state. Not for security.
 uint64_t StateChecksum(const unsigned char* data, size_t size);
+
+// Feeds bytes into a running 64-bit FNV-1a digest: for short identities
+// (file names, counts), not for whole states.
+inline uint64_t FeedDigest(uint64_t hash, const void* bytes, size_t size) {
+    const unsigned char* p = static_cast<const unsigned char*>(bytes);
+    for (size_t i = 0; i < size; ++i) hash = (hash ^ p[i]) * 1099511628211ull;
+    return hash;
+}
+constexpr uint64_t kDigestStart = 1469598103934665603ull;
+

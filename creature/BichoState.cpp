@@ -99,12 +99,6 @@ Frame* FindFrame(const Bicho& creature, int32_t animation, int32_t index, bool* 
     return frame;
 }
 
-uint64_t Feed(uint64_t hash, const void* bytes, size_t size) {
-    const unsigned char* p = static_cast<const unsigned char*>(bytes);
-    for (size_t i = 0; i < size; ++i) hash = (hash ^ p[i]) * 1099511628211ull;
-    return hash;
-}
-
 }  // namespace
 
 void SaveBichoState(const Bicho& c, const ActionStateOperations* behaviour, StateWriter& out) {
@@ -264,13 +258,13 @@ bool RestoreBichoState(Bicho& c, const ActionStateOperations* behaviour, StateRe
 }
 
 uint64_t BichoIdentity(const Bicho& c, uint64_t hash) {
-    if (c.filePath) hash = Feed(hash, c.filePath, strlen(c.filePath) + 1);
+    if (c.filePath) hash = FeedDigest(hash, c.filePath, strlen(c.filePath) + 1);
     const int32_t counts[2] = {c.animationCount, c.frameCount};
-    hash = Feed(hash, counts, sizeof counts);
+    hash = FeedDigest(hash, counts, sizeof counts);
     for (const Anima* a = c.animations; a; a = a->next) {
         int32_t frames = 0;
         for (const Frame* f = a->firstFrame; f; f = f->next) ++frames;
-        hash = Feed(hash, &frames, sizeof frames);
+        hash = FeedDigest(hash, &frames, sizeof frames);
     }
     return hash;
 }

@@ -38,19 +38,13 @@ struct SavedFight {
     int32_t showBoxes;  // F2 toggles it in a frame
 };
 
-uint64_t Feed(uint64_t hash, const void* bytes, size_t size) {
-    const unsigned char* p = static_cast<const unsigned char*>(bytes);
-    for (size_t i = 0; i < size; ++i) hash = (hash ^ p[i]) * 1099511628211ull;
-    return hash;
-}
-
 uint64_t Identity(const FightController& fight, const SnapshotPlan& plan) {
-    uint64_t hash = Feed(1469598103934665603ull, &plan.creatureCount, sizeof plan.creatureCount);
+    uint64_t hash = FeedDigest(kDigestStart, &plan.creatureCount, sizeof plan.creatureCount);
     for (int i = 0; i < plan.creatureCount; ++i) hash = BichoIdentity(*plan.creatures[i], hash);
     if (const GeometriaFondo* g = fight.stage->geometry) {
         const float shape[5] = {g->ancho, g->alto, g->suelo, static_cast<float>(g->columns),
                                 static_cast<float>(g->rows)};
-        hash = Feed(hash, shape, sizeof shape);
+        hash = FeedDigest(hash, shape, sizeof shape);
     }
     return hash;
 }
