@@ -20,6 +20,11 @@
 #include "platform/Events.h"
 #include "platform/Muting.h"
 #include "input/InputSession.h"
+#include "net/NetKeyboard.h"
+#include "net/OnlineMatch.h"
+#include "net/OnlineRecording.h"
+#include "net/OnlineReplay.h"
+#include "net/OnlineSetup.h"
 #include "sdk/Renderer.h"
 #include "platform/RendererLoader.h"
 #include "sdk/Sonido.h"
@@ -51,6 +56,7 @@ std::unique_ptr<MutingRenderer> mutedRenderer;
 std::unique_ptr<MutingSound> mutedSound;
 std::unique_ptr<SyncTest> syncTest;
 
+
 const char kDashes[] = "<< ------------------------------------------------------ >>";
 
 void ReturnMenuToRoot(void*) { menuController->ReturnToRoot(); }
@@ -63,6 +69,47 @@ void IntroFrame(GameState* state, float dt) { menuController->IntroFrame(state, 
 void CreditsFrame(GameState* state, float dt) { menuController->CreditsFrame(state, dt); }
 void SetGameWindowTitle(const char* title) { PlatformSetWindowTitle(gameWindow, title); }
 
+// An online session (--host, --join), or the replay of one's recording.
+OnlineSetup onlineSetup;
+std::unique_ptr<OnlineMatch> onlineMatch;
+std::unique_ptr<OnlineReplay> onlineReplay;
+
+// The frames an online session or its replay runs see it around them.
+class OnlineWatch final : public FrameWatch {
+public:
+    void BeforeFrame() override {
+        if (onlineMatch) onlineMatch->BeforeFrame();
+        if (onlineReplay) onlineReplay->BeforeFrame();
+    }
+    void AfterPoll() override {}
+    void AfterFrame(double delta) override {
+        if (onlineMatch) onlineMatch->AfterFrame();
+        if (onlineReplay) onlineReplay->AfterFrame(delta);
+    }
+};
+OnlineWatch onlineWatch;
+
+double OnlineFrameTime(double) { return OnlineMatch::kFrameSeconds; }
+
+// Online, a finished match goes back to the versus selection for a rematch;
+// leaving from the pause ends the session.
+void ReturnOnline(void*) {
+    if (fightController.state.paused && onlineMatch)
+        onlineMatch->LeaveFromPause();
+    else
+        menuController->EnterVersusSelection();
+}
+const FightHooks kOnlineHooks = {ReturnOnline, nullptr};
+
+void RunOnlineFrame() {
+    const FrameContext context = {&frameTimer, &gameSettings, &currentState, renderer,
+                                  keyboard,    sound,         MenuFrame,     FightScreen,
+                                  IntroFrame,  CreditsFrame,  PlatformTickCount,
+                                  SetGameWindowTitle,         OnlineFrameTime,
+                                  &onlineWatch};
+    RunFrameWith(context, &frameRateDisplay);
+}
+
 }  // namespace
 
 void RunFrame() {
@@ -70,14 +117,49 @@ void RunFrame() {
                                   keyboard,    sound,         MenuFrame,     FightScreen,
                                   IntroFrame,  CreditsFrame,  PlatformTickCount,
                                   SetGameWindowTitle,         InputSessionFrameTime,
-                                  syncTest.get()};
+                                  onlineReplay ? static_cast<FrameWatch*>(&onlineWatch)
+                                               : syncTest.get()};
     RunFrameWith(context, &frameRateDisplay);
 }
 
+namespace {
+
+// After the start-up: the session's link, or the replay of a recorded one.
+void StartOnline() {
+    OnlineGame game;
+    game.fight = &fightController;
+    game.state = &currentState;
+    game.settings = &gameSettings;
+    game.menus = menuController;
+    game.keyboard = onlineSetup.wanted ? static_cast<NetKeyboard*>(keyboard) : nullptr;
+    game.renderer = mutedRenderer.get();
+    game.sound = mutedSound.get();
+    game.runFrame = RunOnlineFrame;
+    NetOptions options;
+    if (onlineSetup.wanted) {
+        fightController.context.hooks = kOnlineHooks;
+        onlineMatch.reset(new OnlineMatch(onlineSetup, game));
+        if (!onlineMatch->Start()) {
+            onlineMatch.reset();
+            graphicsFailed = true;  // the exit status says it did not run
+            PlatformPostClose();
+        }
+    } else if (InputSessionGetMode() == kSessionReplay &&
+               ReadOnlineRecording(getenv("CORRALON_REPLAY"), &options)) {
+        fightController.context.hooks = kOnlineHooks;
+        onlineReplay.reset(new OnlineReplay(game));
+        StartOnlineGame(game, options);
+        LogPrintf("     Red: repeticion de una partida en red\n");
+    }
+}
+
+}  // namespace
+
 void InitSubsystems() {
     const int syncDepth = SyncTestDepth();
+    const bool muting = syncDepth || onlineSetup.wanted;
     renderer = LoadRenderer();
-    if (renderer && syncDepth) {
+    if (renderer && muting) {
         mutedRenderer.reset(new MutingRenderer(renderer));
         renderer = mutedRenderer.get();
     }
@@ -103,13 +185,14 @@ void InitSubsystems() {
     if (!PlatformCloseRequested()) menuController->ShowLogo(renderer);
 
     keyboard = CreateKeyboardWithPads();
+    if (onlineSetup.wanted) keyboard = new NetKeyboard(keyboard);
     if (!keyboard->Init(gameWindow, gameInstance)) {
         LogPrintf("     Teclado: No se ha iniciado el teclado, fin del programa\n");
         PlatformPostClose();
     }
 
     sound = LoadSound(gameWindow, gameInstance);
-    if (syncDepth) {
+    if (muting) {
         mutedSound.reset(new MutingSound(sound));
         sound = mutedSound.get();
     }
@@ -143,9 +226,12 @@ void InitSubsystems() {
     currentState = GameState::kIntro;
     // A start that failed ends before its first frame: no logo to show.
     if (!PlatformCloseRequested()) menuController->LoadIntro();
+    StartOnline();
 }
 
 void ShutdownSubsystems() {
+    if (onlineMatch) onlineMatch->Finish();
+    if (onlineReplay) onlineReplay->Finish();
     // A fight still running at the quit message holds its stage and fighters.
     if (FightLoaded(fightController)) FreeFight(fightController);
     if (sound) sound->Shutdown();
@@ -185,6 +271,12 @@ int GameMain(const char* commandLine) {
         LogPrintf("     Graficos: El log anterior no se cerro: otra copia del juego en marcha "
                   "o un final brusco\n");
 
+    std::string onlineError;
+    if (!ParseOnlineSetup(commandLine, &onlineSetup, &onlineError)) {
+        fprintf(stderr, "Corralon: %s\n", onlineError.c_str());
+        LogPrintf("     Red: %s\n", onlineError.c_str());
+        return 2;
+    }
     ReadSavedOptions(kSavedOptionsPath, &gameSettings);
     if (ParseDebugInfoSwitch(commandLine)) gameSettings.debugInfo = 1;
 
@@ -192,7 +284,10 @@ int GameMain(const char* commandLine) {
 
     for (;;) {
         if (PlatformPeekMessage() == kMessageQuit) break;
-        if (renderer) RunFrame();
+        if (onlineMatch)
+            onlineMatch->Tick();
+        else if (renderer)
+            RunFrame();
     }
 
     ShutdownSubsystems();

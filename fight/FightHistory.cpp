@@ -68,6 +68,13 @@ PolledInput* FightHistory::InputOf(int back) {
     return &slots_[SlotOf(back)].input;
 }
 
+const unsigned char* FightHistory::SnapshotOf(int back, size_t* size) const {
+    if (!active_ || back < 0 || back >= held_) return nullptr;
+    const Slot& slot = slots_[SlotOf(back)];
+    *size = slot.size;
+    return slot.size ? slot.snapshot.data() : nullptr;
+}
+
 bool FightHistory::RunAgain(int frames, bool resave) {
     if (!active_ || frames < 1 || frames > held_) return false;
     FightController& fight = *fight_;

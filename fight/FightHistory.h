@@ -35,6 +35,8 @@ public:
     bool RunAgain(int frames, bool resave);
     // The input of a held frame, `back` frames from the last (0 the last).
     PolledInput* InputOf(int back);
+    // The snapshot taken before that frame ran, or null.
+    const unsigned char* SnapshotOf(int back, size_t* size) const;
 
     const SnapshotPlan& Plan() const { return plan_; }
     FightController* Fight() const { return fight_; }

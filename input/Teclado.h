@@ -59,6 +59,11 @@ public:
     // poll (a rollback repeats the frames' input, not the device's).
     virtual void KeepPolled(PolledInput* out) const { *out = PolledInput(); }
     virtual void UsePolled(const PolledInput&) {}
+    // Reads the devices for one side of an online match: player 1's keys
+    // and the first pad, in pad buttons (screen directions, actions, Enter
+    // as START, Escape as BACK). Nothing the game reads changes: the match
+    // hands every frame its input through UsePolled.
+    virtual uint32_t ReadLocalButtons() { return 0; }
 };
 
 // The keyboard object: keys only, or, as the game starts it, with the

@@ -38,6 +38,7 @@ public:
     bool RestoreState(StateReader& in) override;
     void KeepPolled(PolledInput* out) const override;
     void UsePolled(const PolledInput& in) override;
+    uint32_t ReadLocalButtons() override;
 
     // The capture guard is set once per process; tests start over with this.
     static void ResetCaptureGuard();
@@ -71,4 +72,5 @@ private:
     PadSource* pads_ = nullptr;
     bool wantPads_ = false;
     PadFrame padFrame_;
+    PadFrame localPads_;  // the devices as an online side reads them
 };

@@ -5,6 +5,8 @@
 
 namespace {
 
+constexpr int kEscapeCode = 0x01;
+constexpr int kEnterCode = 0x1C;
 // Half a second of stretches; more than this is a broken state.
 constexpr int32_t kMaxHistoryNodes = 4096;
 
@@ -84,4 +86,17 @@ void TecladoDI::UsePolled(const PolledInput& in) {
     memcpy(state_, in.keys, sizeof state_);
     for (int p = 0; p < kPadPlayers; ++p) padFrame_.players[p].buttons = in.padButtons[p];
     OpenReleasedLatches();
+}
+
+uint32_t TecladoDI::ReadLocalButtons() {
+    uint8_t keys[kKeyStateSize] = {};
+    if (sourceReady_ && source_ && !source_->Read(keys)) memset(keys, 0, sizeof keys);
+    if (pads_) pads_->Read(&localPads_);
+    uint32_t buttons = localPads_.players[0].buttons & kPadButtons;
+    auto down = [&keys](int code) { return code >= 0 && code < kKeyStateSize && (keys[code] & kKeyDown); };
+    for (int i = 0; i < kBindingCount; ++i)
+        if (down(bindings_[0][i])) buttons |= kBindingBits[i];
+    if (down(kEnterCode)) buttons |= kPadStart;
+    if (down(kEscapeCode)) buttons |= kPadBack;
+    return buttons;
 }

@@ -57,7 +57,7 @@ void BuildMenuTree(MenuTree& tree) {
     MenuItem* versus = tree.AddItem(&arcade, "2 PLAYER (VS)", ModeTitle, kNext);
     MenuItem* demo = tree.AddItem(&arcade, "DEMO", ModeTitle, kNext);
     tree.arcadeLeaf = tree.AddItem(&arcade, "", Select<0, SelectionMode::kArcade>, kSub);
-    tree.AddItem(&versus, "", Select<1, SelectionMode::kVersus>, kSub);
+    tree.versusLeaf = tree.AddItem(&versus, "", Select<1, SelectionMode::kVersus>, kSub);
     tree.demoLeaf = tree.AddItem(&demo, "", Select<3, SelectionMode::kDemo>, kSub);
 
     const MenuAction optionsTitle = ShowOption<&OptionsScreen::DrawTitle>;

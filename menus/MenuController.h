@@ -31,6 +31,11 @@ public:
     void LoadIntro() { intro.Load(); }
     // After a fight: the top level again, the idle countdown restarted.
     void ReturnToRoot() { tree.ReturnToRoot(); }
+    // An online session plays the versus selection only; it never idles
+    // into the demo.
+    void EnterVersusSelection() { tree.current = tree.first = tree.versusLeaf; }
+    bool InVersusSelection() const { return tree.current == tree.versusLeaf; }
+    void KeepAwake() { tree.RestartIdle(); }
     void Release();
 
     MenuContext context;

@@ -15,7 +15,7 @@ MenuTree::~MenuTree() {
     // Release is the program's job at exit; this only catches what a
     // caller that skipped it would leak.
     FreeLevel(root);
-    root = current = first = demoLeaf = arcadeLeaf = nullptr;
+    root = current = first = demoLeaf = arcadeLeaf = versusLeaf = nullptr;
     if (menuFigure) DestroyBicho(menuFigure);
     menuFigure = nullptr;
 }
@@ -110,7 +110,7 @@ void MenuTree::ReleasePictures() {
 void MenuTree::FreeItems() {
     // The whole tree: the sub-levels are the menu's too.
     FreeLevel(root);
-    root = current = first = demoLeaf = arcadeLeaf = nullptr;
+    root = current = first = demoLeaf = arcadeLeaf = versusLeaf = nullptr;
     if (menuFigure) {
         menuFigure->Release();
         DestroyBicho(menuFigure);

@@ -70,6 +70,7 @@ public:
     MenuItem* first = nullptr;
     MenuItem* demoLeaf = nullptr;
     MenuItem* arcadeLeaf = nullptr;
+    MenuItem* versusLeaf = nullptr;  // where an online session plays
     float idleTime = 20.0f;
     float animTime = 0.0f;
     float menuClock = 0.0f;       // drives the one fade-in

@@ -2,7 +2,7 @@
 """Fails when an #include points the wrong way between the project's folders.
 
 The game is built in layers, each seeing only the ones below it:
-    base <- sdk <- platform <- input <- creature <- effects <- fight <- menus <- app
+    base <- sdk <- platform <- input <- creature <- effects <- fight <- menus <- net <- app
 Plug-ins see only sdk/ and base/ (renderers also their shared picture code).
 A plug-in's exports header (plugins/x/*Exports.h: the signatures of its
 extra exports) may be included by the tools, benchmarks and tests that look
@@ -16,7 +16,7 @@ import os
 import re
 import sys
 
-LAYERS = ["base", "sdk", "platform", "input", "creature", "effects", "fight", "menus", "app"]
+LAYERS = ["base", "sdk", "platform", "input", "creature", "effects", "fight", "menus", "net", "app"]
 RANK = {name: i for i, name in enumerate(LAYERS)}
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".cc", ".c")
 SKIPPED = {".git", "build", "data"}

@@ -7,7 +7,7 @@ top="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 packages=(
   cmake g++ make pkg-config
-  libsdl2-dev libsdl2-mixer-dev
+  libsdl2-dev libsdl2-mixer-dev libenet-dev
   libx11-dev libgl-dev libegl-dev mesa-common-dev libgl1-mesa-dri libegl-mesa0 libglx-mesa0
   zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   libgtk-3-dev libcairo2-dev librsvg2-dev libfreetype-dev libvorbis-dev
