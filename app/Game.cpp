@@ -7,6 +7,7 @@
 #include "app/DebugSwitch.h"
 #include "base/Files.h"
 #include "base/Log.h"
+#include "base/UserFolders.h"
 #include "app/MusicNames.h"
 #include "app/RunFrame.h"
 #include "app/SavedOptions.h"
@@ -71,14 +72,14 @@ void InitSubsystems() {
         // running a frame.
         graphicsFailed = true;
         fprintf(stderr, "Corralon: No se han iniciado los graficos, fin del programa (%s)\n",
-                kLogPath);
+                PlatformResolvePath(kLogPath).c_str());
         PlatformPostClose();
         return;
     }
     if (!renderer->Init(&gameWindow, gameInstance)) {
         LogPrintf("     Graficos: No se han iniciado los graficos, fin del programa\n");
         fprintf(stderr, "Corralon: No se han iniciado los graficos, fin del programa (%s)\n",
-                kLogPath);
+                PlatformResolvePath(kLogPath).c_str());
         graphicsFailed = true;
         PlatformPostClose();
     }
@@ -154,6 +155,7 @@ int StartGame(InstanceHandle instance, int /*showCommand*/) {
 }
 
 int GameMain(const char* commandLine) {
+    const std::string missingFolders = MakeUserFolders();
     const int reset = LogReset();
     LogPrintf("%s\n", kDashes);
     LogPrintf("<< - >> Fichero de Log Iniciado           %10d << - >>\n",
@@ -162,6 +164,11 @@ int GameMain(const char* commandLine) {
     if (reset == 2)
         LogPrintf("     Graficos: El log anterior no se cerro: otra copia del juego en marcha "
                   "o un final brusco\n");
+
+    // Without its folders an install plays on, saving nothing.
+    if (!missingFolders.empty() &&
+        !LogPrintf("     Graficos: No se puede crear %s: no se guardara nada\n", missingFolders.c_str()))
+        fprintf(stderr, "Corralon: No se puede crear %s: no se guardara nada\n", missingFolders.c_str());
 
     ReadSavedOptions(kSavedOptionsPath, &gameSettings);
     if (ParseDebugInfoSwitch(commandLine)) gameSettings.debugInfo = 1;

@@ -1,5 +1,7 @@
 #include "base/Files.h"
 
+#include "base/UserFolders.h"
+
 #include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
@@ -54,8 +56,9 @@ std::string FollowLinks(std::string path) {
 
 }  // namespace
 
-std::string PlatformResolvePath(const char* path) {
-    if (!path) return std::string();
+namespace {
+
+std::string ResolveOnDisk(const std::string& path) {
     std::string unix(path);
     for (char& c : unix)
         if (c == '\\') c = '/';
@@ -88,6 +91,23 @@ std::string PlatformResolvePath(const char* path) {
     return resolved;
 }
 
+// A user's file of an install (see UserFolders.h) or the path itself. A
+// read takes the user's copy when there is one, else the data folder's.
+std::string Resolve(const char* path, bool writing) {
+    if (!path) return std::string();
+    std::string user;
+    bool dataFallback = false;
+    if (!UserPathFor(path, &user, &dataFallback)) return ResolveOnDisk(path);
+    if (user.empty()) return dataFallback && !writing ? ResolveOnDisk(path) : std::string();
+    const std::string resolved = ResolveOnDisk(user);
+    if (writing || !dataFallback || Exists(resolved)) return resolved;
+    return ResolveOnDisk(path);
+}
+
+}  // namespace
+
+std::string PlatformResolvePath(const char* path) { return Resolve(path, false); }
+
 FILE* PlatformOpenFile(const char* path, const char* mode) {
     if (!path || !mode) return nullptr;
     char plainMode[8];
@@ -95,7 +115,8 @@ FILE* PlatformOpenFile(const char* path, const char* mode) {
     for (const char* m = mode; *m && n + 1 < sizeof plainMode; ++m)
         if (*m != 't') plainMode[n++] = *m;
     plainMode[n] = '\0';
-    const std::string resolved = PlatformResolvePath(path);
+    const bool writing = plainMode[0] != 'r' || strchr(plainMode, '+');
+    const std::string resolved = Resolve(path, writing);
     struct stat st;
     if (plainMode[0] == 'r') {
         // Data is read from regular files only: a named pipe would block the
@@ -168,7 +189,7 @@ void RemoveDeadWritersFiles(const std::string& target) {
 
 int PlatformWriteFileAtomic(const char* path, const void* data, size_t size) {
     if (!path) return 0;
-    std::string target = FollowLinks(PlatformResolvePath(path));
+    std::string target = FollowLinks(Resolve(path, true));
     if (target.empty()) {
         errno = ELOOP;
         return 0;
