@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+#include "base/UserFolders.h"
+
 const char kPluginsFromData[] = CORRALON_PLUGINS_FROM_DATA;
 
 namespace {
@@ -56,6 +58,14 @@ bool EnterDataFolder(std::string* left, std::string* searched) {
         *searched += (searched->empty() ? "" : ", ") + candidate;
     }
     return false;
+}
+
+void EnterInstalledDataFolder(std::string* left) {
+    std::string searched;
+    if (EnterDataFolder(left, &searched) && !left->empty() && !DataFolderIsInstalled()) {
+        if (chdir(left->c_str()) != 0) return;
+        left->clear();
+    }
 }
 
 std::string PathFrom(const std::string& folder, const std::string& path) {

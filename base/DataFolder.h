@@ -12,6 +12,11 @@
 // data was found; then *searched names the folders looked at.
 bool EnterDataFolder(std::string* left, std::string* searched);
 
+// The tools' rule: like the key tool always did, they work in the current
+// folder; only an installed tool started elsewhere moves to the install's
+// data folder (and so to the player's own files). *left as above.
+void EnterInstalledDataFolder(std::string* left);
+
 // A relative `path` given in `folder`, seen from anywhere; an absolute one,
 // or any path when `folder` is empty, unchanged.
 std::string PathFrom(const std::string& folder, const std::string& path);

@@ -42,20 +42,22 @@ if [ "$(id -u)" -eq 0 ]; then
   as_player="setpriv --reuid=nobody --regid=nogroup --clear-groups"
 fi
 chmod -R a-w "$prefix"
-mkdir -p "$work/home/.config/corralon" "$work/start"
+mkdir -p "$work/home/.config/corralon" "$work/start" "$work/xdg"
 # The player's own cfg file is read before the installed one.
 printf '[dll]\ndll = Headless.dll\n' >"$work/home/.config/corralon/motorcfg.txt"
 # Past the intro, then idle until the menu starts a demo fight (its
 # behaviours come from the plug-in folder).
 printf '0.05 *20\n0.05 +ESCAPE\n0.05 -ESCAPE\n0.05 *600\n' >"$work/start/demo.txt"
 printf '0.05 *20\n' >"$work/start/intro.txt"
-chmod -R a+rwX "$work/home" "$work/start"
+chmod -R a+rwX "$work/home" "$work/start" "$work/xdg"
 touch "$work/before"
 
-play() {  # play HOME SESSION: runs the installed game from $work/start
-  (cd "$work/start" && env -u XDG_CONFIG_HOME -u XDG_STATE_HOME HOME="$1" \
-     SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy CORRALON_REPLAY="$2" \
-     CORRALON_HEADLESS_TEXTURE_COUNT=1 \
+play() {  # play HOME SESSION [VARIABLE=VALUE...]: the installed game, started in $work/start
+  home=$1 session=$2
+  shift 2
+  (cd "$work/start" && env -u XDG_CONFIG_HOME -u XDG_STATE_HOME HOME="$home" \
+     SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy CORRALON_REPLAY="$session" \
+     CORRALON_HEADLESS_TEXTURE_COUNT=1 "$@" \
      timeout 60 $as_player "$prefix/bin/corralon") 2>"$work/stderr"
 }
 play "$work/home" demo.txt || { status=$?; cat "$work/stderr"; fail "the game ended with status $status"; }
@@ -67,6 +69,13 @@ grep -q 'Texturas en memoria' "$state/log.txt" || fail "the player's motorcfg.tx
 grep -q 'Acciones iniciadas Bichos' "$state/log.txt" || fail "no behaviour was loaded"
 written=$(find "$prefix" -newer "$work/before")
 [ -z "$written" ] || fail "written under the prefix: $written"
+
+# XDG_CONFIG_HOME is followed (so the player's motorcfg.txt is not seen and
+# Krellin draws); a screenshot goes to the pictures folder.
+play "$work/home" intro.txt XDG_CONFIG_HOME="$work/xdg" CORRALON_SCREENSHOT_PRESENTS=2 ||
+  { status=$?; cat "$work/stderr"; fail "the game ended with status $status"; }
+[ -f "$work/xdg/corralon/config.cfg" ] || fail "XDG_CONFIG_HOME was not followed"
+[ -f "$work/home/Pictures/Corralon/krellin0001.png" ] || fail "no screenshot in the pictures folder"
 
 # A home where no folder can be made: the game plays on and says why.
 play /proc/no-home intro.txt || { cat "$work/stderr"; fail "the game stopped without a home"; }

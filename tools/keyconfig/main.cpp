@@ -1,5 +1,5 @@
-// Quillet: edits the two players' keys in cfg\tecladoDI.cfg of the game's
-// data folder (in an install, the player's own copy; see UserFolders.h).
+// Quillet: edits the two players' keys in cfg\tecladoDI.cfg of the game in
+// the current folder; installed, the player's own copy (UserFolders.h).
 #include <gtk/gtk.h>
 
 #include <cstdio>
@@ -11,11 +11,8 @@
 #include "tools/keyconfig/MainDialog.h"
 
 int main() {
-    std::string left, searched;
-    if (!EnterDataFolder(&left, &searched)) {
-        fprintf(stderr, "Quillet: no se encuentran los datos del juego en %s\n", searched.c_str());
-        return 1;
-    }
+    std::string left;
+    EnterInstalledDataFolder(&left);
     // A failure shows when saving, in the dialog's own message.
     if (DataFolderIsInstalled()) PlatformMakeFolders(CurrentUserFolders().config);
     if (!gtk_init_check(nullptr, nullptr)) {

@@ -68,11 +68,8 @@ int main(int argc, char** argv) {
         printf("%s", kViewerUsage);
         return 0;
     }
-    std::string left, searched;
-    if (!EnterDataFolder(&left, &searched)) {
-        fprintf(stderr, "viewer: no game data found in %s\n", searched.c_str());
-        return 1;
-    }
+    std::string left;
+    EnterInstalledDataFolder(&left);
     for (std::string* path : {&options.creaturePath, &options.sparring.fighters[0],
                               &options.sparring.fighters[1], &options.sparring.stage})
         FromStartFolder(left, path);
