@@ -37,6 +37,13 @@ std::string PicturesFromUserDirs(const std::string& configHome, const std::strin
     std::string found;
     char line[1024];
     while (found.empty() && fgets(line, sizeof line, file)) {
+        // A line longer than the buffer is nobody's folder: skip the rest.
+        if (!strchr(line, '\n') && !feof(file)) {
+            int c;
+            while ((c = fgetc(file)) != EOF && c != '\n') {
+            }
+            continue;
+        }
         const char kKey[] = "XDG_PICTURES_DIR=\"";
         const char* p = line;
         while (*p == ' ' || *p == '\t') ++p;
