@@ -8,7 +8,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-}"
 if [ -z "$build" ]; then
   build="$top/build"
-  "$top/scripts/setup.sh" play >&2
+  "$top/scripts/setup.sh" package >&2
 fi
 for tool in dpkg-shlibdeps file; do
   command -v "$tool" >/dev/null || {

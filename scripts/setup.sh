@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, configures, builds and assembles build/game.
 # `setup.sh play` (run.sh) needs only what building and playing the game
-# takes; `setup.sh` (test.sh) adds the test tools. Safe to run again: it
+# takes, `setup.sh package` (package.sh) adds the packaging tools and
+# `setup.sh` (test.sh) the test tools. Safe to run again: it
 # installs nothing twice, rebuilds only what changed, and for play skips
 # the build altogether when no source changed since the last one.
 set -euo pipefail
@@ -20,7 +21,11 @@ test_packages=(
   clang libclang-rt-14-dev dpkg-dev file
 )
 packages=("${play_packages[@]}")
-[ "$purpose" = play ] || packages+=("${test_packages[@]}")
+case "$purpose" in
+  play) ;;
+  package) packages+=(dpkg-dev file) ;;  # dpkg-shlibdeps, and file, which cpack asks
+  *) packages+=("${test_packages[@]}") ;;
+esac
 
 # One query for all of them: a second ./run.sh has to be quick.
 installed="$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null || true)"
@@ -50,7 +55,7 @@ stamp="$top/build/setup.stamp"
 stamp_text="$top $build_type"
 # Nothing newer than the last build's stamp (folders count: a file added or
 # removed changes its folder), the same checkout and build type: nothing to do.
-if [ "$purpose" = play ] && [ -x "$top/build/game/Corralon" ] && [ -f "$stamp" ] &&
+if [ "$purpose" != test ] && [ -x "$top/build/game/Corralon" ] && [ -f "$stamp" ] &&
    [ "$(cat "$stamp")" = "$stamp_text" ] &&
    [ -z "$(find "$top" \( -path "$top/build*" -o -path "$top/.git" \) -prune -o \
                 -newer "$stamp" -print -quit)" ]; then
