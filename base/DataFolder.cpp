@@ -8,6 +8,13 @@
 
 #include "base/UserFolders.h"
 
+// The install's layout (packaging/Install.cmake), passed by base/'s build;
+// builds that compile base/ into their own targets (fuzzing) never install.
+#ifndef CORRALON_DATA_FROM_PROGRAM
+#define CORRALON_DATA_FROM_PROGRAM "../share/corralon"
+#define CORRALON_PLUGINS_FROM_DATA "../../lib/corralon"
+#endif
+
 const char kPluginsFromData[] = CORRALON_PLUGINS_FROM_DATA;
 
 namespace {

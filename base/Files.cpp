@@ -1,7 +1,5 @@
 #include "base/Files.h"
 
-#include "base/UserFolders.h"
-
 #include <dirent.h>
 #include <errno.h>
 #include <fcntl.h>
@@ -13,6 +11,8 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+
+#include "base/UserFolders.h"
 
 namespace {
 
@@ -53,10 +53,6 @@ std::string FollowLinks(std::string path) {
     }
     return std::string();
 }
-
-}  // namespace
-
-namespace {
 
 std::string ResolveOnDisk(const std::string& path) {
     std::string unix(path);
@@ -189,7 +185,12 @@ void RemoveDeadWritersFiles(const std::string& target) {
 
 int PlatformWriteFileAtomic(const char* path, const void* data, size_t size) {
     if (!path) return 0;
-    std::string target = FollowLinks(Resolve(path, true));
+    const std::string resolved = Resolve(path, true);
+    if (resolved.empty()) {  // an install's file with no user folder to go to
+        errno = ENOENT;
+        return 0;
+    }
+    std::string target = FollowLinks(resolved);
     if (target.empty()) {
         errno = ELOOP;
         return 0;
