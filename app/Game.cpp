@@ -8,6 +8,7 @@
 #include "app/DebugSwitch.h"
 #include "base/Files.h"
 #include "base/Log.h"
+#include "base/UserFolders.h"
 #include "app/MusicNames.h"
 #include "app/RunFrame.h"
 #include "app/SavedOptions.h"
@@ -168,14 +169,14 @@ void InitSubsystems() {
         // running a frame.
         graphicsFailed = true;
         fprintf(stderr, "Corralon: No se han iniciado los graficos, fin del programa (%s)\n",
-                kLogPath);
+                PlatformResolvePath(kLogPath).c_str());
         PlatformPostClose();
         return;
     }
     if (!renderer->Init(&gameWindow, gameInstance)) {
         LogPrintf("     Graficos: No se han iniciado los graficos, fin del programa\n");
         fprintf(stderr, "Corralon: No se han iniciado los graficos, fin del programa (%s)\n",
-                kLogPath);
+                PlatformResolvePath(kLogPath).c_str());
         graphicsFailed = true;
         PlatformPostClose();
     }
@@ -262,6 +263,7 @@ int StartGame(InstanceHandle instance, int /*showCommand*/) {
 }
 
 int GameMain(const char* commandLine) {
+    const std::string missingFolders = MakeUserFolders();
     const int reset = LogReset();
     LogPrintf("%s\n", kDashes);
     LogPrintf("<< - >> Fichero de Log Iniciado           %10d << - >>\n",
@@ -270,6 +272,11 @@ int GameMain(const char* commandLine) {
     if (reset == 2)
         LogPrintf("     Graficos: El log anterior no se cerro: otra copia del juego en marcha "
                   "o un final brusco\n");
+
+    // Without its folders an install plays on, saving nothing.
+    if (!missingFolders.empty() &&
+        !LogPrintf("     Graficos: No se puede crear %s: no se guardara nada\n", missingFolders.c_str()))
+        fprintf(stderr, "Corralon: No se puede crear %s: no se guardara nada\n", missingFolders.c_str());
 
     std::string onlineError;
     if (!ParseOnlineSetup(commandLine, &onlineSetup, &onlineError)) {

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/UserFolders.h"
+
 namespace {
 
 bool Exists(const std::string& path) {
@@ -52,10 +54,7 @@ std::string FollowLinks(std::string path) {
     return std::string();
 }
 
-}  // namespace
-
-std::string PlatformResolvePath(const char* path) {
-    if (!path) return std::string();
+std::string ResolveOnDisk(const std::string& path) {
     std::string unix(path);
     for (char& c : unix)
         if (c == '\\') c = '/';
@@ -88,6 +87,23 @@ std::string PlatformResolvePath(const char* path) {
     return resolved;
 }
 
+// A user's file of an install (see UserFolders.h) or the path itself. A
+// read takes the user's copy when there is one, else the data folder's.
+std::string Resolve(const char* path, bool writing) {
+    if (!path) return std::string();
+    std::string user;
+    bool dataFallback = false;
+    if (!UserPathFor(path, &user, &dataFallback)) return ResolveOnDisk(path);
+    if (user.empty()) return dataFallback && !writing ? ResolveOnDisk(path) : std::string();
+    const std::string resolved = ResolveOnDisk(user);
+    if (writing || !dataFallback || Exists(resolved)) return resolved;
+    return ResolveOnDisk(path);
+}
+
+}  // namespace
+
+std::string PlatformResolvePath(const char* path) { return Resolve(path, false); }
+
 FILE* PlatformOpenFile(const char* path, const char* mode) {
     if (!path || !mode) return nullptr;
     char plainMode[8];
@@ -95,7 +111,8 @@ FILE* PlatformOpenFile(const char* path, const char* mode) {
     for (const char* m = mode; *m && n + 1 < sizeof plainMode; ++m)
         if (*m != 't') plainMode[n++] = *m;
     plainMode[n] = '\0';
-    const std::string resolved = PlatformResolvePath(path);
+    const bool writing = plainMode[0] != 'r' || strchr(plainMode, '+');
+    const std::string resolved = Resolve(path, writing);
     struct stat st;
     if (plainMode[0] == 'r') {
         // Data is read from regular files only: a named pipe would block the
@@ -168,7 +185,12 @@ void RemoveDeadWritersFiles(const std::string& target) {
 
 int PlatformWriteFileAtomic(const char* path, const void* data, size_t size) {
     if (!path) return 0;
-    std::string target = FollowLinks(PlatformResolvePath(path));
+    const std::string resolved = Resolve(path, true);
+    if (resolved.empty()) {  // an install's file with no user folder to go to
+        errno = ENOENT;
+        return 0;
+    }
+    std::string target = FollowLinks(resolved);
     if (target.empty()) {
         errno = ELOOP;
         return 0;

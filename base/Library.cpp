@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "base/DataFolder.h"
 #include "base/Files.h"
+#include "base/UserFolders.h"
 
 namespace {
 
@@ -15,7 +17,15 @@ void* OpenResolved(const std::string& name) {
     // dlopen searches the system paths for a bare name; ours live in the
     // game folder, so always name them by path.
     if (path.find('/') == std::string::npos) path = "./" + path;
-    return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // An install keeps its libraries apart from the data, in the same
+    // folders as the data names them ("Bichos\\rana.dll").
+    if (!handle && path[0] != '/' && DataFolderIsInstalled()) {
+        const std::string installed =
+            PlatformResolvePath((std::string(kPluginsFromData) + "/" + name).c_str());
+        if (void* other = dlopen(installed.c_str(), RTLD_NOW | RTLD_LOCAL)) handle = other;
+    }
+    return handle;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "base/Files.h"
+#include "base/UserFolders.h"
 
 const char kScreenshotFolder[] = "screenshots";
 
@@ -19,7 +20,8 @@ bool EnsureScreenshotFolder(const char* folder) {
     const std::string path = PlatformResolvePath(folder);
     struct stat info;
     if (stat(path.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
-    return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
+    // An install's pictures folder may itself be missing on a fresh account.
+    return PlatformMakeFolders(path) == 1;
 }
 
 std::string NextScreenshotPath(const char* folder, int* counter) {

@@ -1,6 +1,7 @@
 #pragma once
 // Names for F12 screenshots: "screenshots\krellinNNNN.png" in the game
-// folder, counting up past every file already there, never overwriting.
+// folder (an install's are in the user's pictures folder), counting up past
+// every file already there, never overwriting.
 #include <string>
 #include <vector>
 

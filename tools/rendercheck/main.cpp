@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/DataFolder.h"
 #include "base/Plugin.h"
 #include "plugins/renderer_gl/KrellinExports.h"
 #include "support/rendercheck/CheckScene.h"
@@ -45,9 +46,10 @@ int main(int argc, char** argv) {
             return Usage();
         }
     }
-    if (char* base = SDL_GetBasePath()) {
-        if (chdir(base) != 0) perror("chdir");
-        SDL_free(base);
+    std::string left, searched;
+    if (!EnterDataFolder(&left, &searched)) {
+        fprintf(stderr, "rendercheck: no se encuentran los datos del juego en %s\n", searched.c_str());
+        return 1;
     }
 
     auto plugin = LoadPlugin<Renderer>("Krellin.dll", "CreateRendererInstance");

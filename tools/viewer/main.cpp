@@ -1,6 +1,7 @@
 // viewer: shows a creature file in a renderer window, plays its animations
 // and reloads the file whenever it changes on disk.
 #include <SDL.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <string>
@@ -8,6 +9,7 @@
 #include "sdk/GameSettings.h"
 #include "sdk/Bicho.h"
 #include "effects/Particulas.h"
+#include "base/DataFolder.h"
 #include "base/Plugin.h"
 #include "sdk/Renderer.h"
 #include "tools/viewer/FileWatch.h"
@@ -45,6 +47,14 @@ void Report(const char* what, const std::string& path, bool loaded, const Viewer
     fflush(stdout);
 }
 
+// A file named from the folder the viewer was started in; other names are
+// the game data's ("Bichos\\rana.qvl").
+void FromStartFolder(const std::string& left, std::string* path) {
+    struct stat st;
+    const std::string there = PathFrom(left, *path);
+    if (!path->empty() && stat(there.c_str(), &st) == 0) *path = there;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -58,6 +68,11 @@ int main(int argc, char** argv) {
         printf("%s", kViewerUsage);
         return 0;
     }
+    std::string left;
+    EnterInstalledDataFolder(&left);
+    for (std::string* path : {&options.creaturePath, &options.sparring.fighters[0],
+                              &options.sparring.fighters[1], &options.sparring.stage})
+        FromStartFolder(left, path);
     Renderer* renderer = OpenRenderer(options.rendererName);
     if (!renderer) return 1;
     WindowHandle window = nullptr;
