@@ -1,6 +1,7 @@
 #!/bin/sh
 # Fuzzes the small file readers (the text reader, cfg\config.cfg and
-# cfg\tecladoDI.cfg, the replay session, the character list) for the given
+# cfg\tecladoDI.cfg, the replay session, the character list, a peer's
+# datagram) for the given
 # number of seconds each (10 by default) under AddressSanitizer and
 # UndefinedBehaviorSanitizer, from the seeds in fuzz/seeds. A second argument
 # names one target. Prints the executions of each; exit status non-zero when
@@ -12,7 +13,7 @@ seconds=${1:-10}
 only=${2:-}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
-targets="config_reader saved_files session character_list"
+targets="config_reader saved_files session character_list net_packet"
 for t in $targets; do
     [ -z "$only" ] || [ "$only" = "$t" ] || continue
     "$root/fuzz/build.sh" "${t}_fuzz"

@@ -19,6 +19,7 @@
 #include "net/OnlineRecording.h"
 #include "platform/Events.h"
 #include "platform/Muting.h"
+#include "sdk/Bicho.h"
 #include "sdk/GameSettings.h"
 #include "sdk/Renderer.h"
 #include "sdk/Sonido.h"
@@ -266,6 +267,7 @@ void OnlineMatch::BeforeFrame() {
         historyRefused_ = false;
         return;
     }
+    for (int i = 0; i < 2; ++i) rounds_[i] = fight.fighters[i]->GetRoundsWon();
     if (!history_.Active() && !historyRefused_ &&
         !history_.Begin(fight, kMostAhead, "Red"))
         historyRefused_ = true;  // this fight plays without rollback
@@ -273,6 +275,11 @@ void OnlineMatch::BeforeFrame() {
 }
 
 void OnlineMatch::AfterFrame() {
+    // Rounds are awarded before the round-end sequence: the last frame of a
+    // fight starts with the final score.
+    if (frameWasFight_ && !FightLoaded(*game_.fight) && !leaving_)
+        LogPrintf("     Red: combate terminado en el fotograma %u, gana el jugador %d (%d a %d)\n",
+                  frame_, rounds_[0] > rounds_[1] ? 1 : 2, rounds_[0], rounds_[1]);
     if (frameWasFight_ && history_.Active()) {
         if (FightLoaded(*game_.fight))
             history_.Commit(frameInput_, kFrameSeconds);

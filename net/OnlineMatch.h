@@ -136,6 +136,7 @@ private:
     int recentNext_ = 0;
     PolledInput frameInput_;
     bool leaving_ = false;
+    int rounds_[2] = {0, 0};  // won when the frame began
     int remoteAdvantage_ = 0;
     NetOptions kept_;
 
