@@ -31,6 +31,7 @@
 namespace {
 
 constexpr double kNoticeAfter = 3.0;     // silence before the wait shows
+constexpr double kShowWaitAfter = 0.5;   // a stall this long shows too
 constexpr double kGiveUpAfter = 10.0;    // silence that ends the session
 constexpr double kEndingShown = 2.5;     // the reason stays on screen
 constexpr double kResendEvery = 0.05;
@@ -175,7 +176,7 @@ void OnlineMatch::Begin() {
     phase_ = Phase::kPlaying;
     const uint32_t rtt = link_.RoundTripMs();
     delay_ = setup_.delay >= 0 ? setup_.delay
-                               : std::min(3, static_cast<int>(std::ceil(rtt / 2.0 / 16.667)));
+                               : std::min(3, static_cast<int>(std::lround(rtt / 2.0 / 16.667)));
     LogPrintf("     Red: conectados (%s), ida y vuelta %u ms, retardo %d fotogramas\n",
               side_ == 0 ? "jugador 1" : "jugador 2", rtt, delay_);
     kept_ = {game_.settings->roundsToWin, game_.settings->roundTime,
@@ -468,13 +469,17 @@ void OnlineMatch::Tick() {
     }
     if (frame_ >= remoteHave_ && !MayPredict()) {
         if (now - lastSendAt_ > kResendEvery) SendInputs();
-        if (silence > kNoticeAfter && now - lastNoticeAt_ > 0.1) {
+        if (stalledSince_ < 0.0) stalledSince_ = now;
+        // A wait of a frame or two is not worth a black screen.
+        const bool longWait = now - stalledSince_ > kShowWaitAfter || silence > kNoticeAfter;
+        if (longWait && now - lastNoticeAt_ > 0.1) {
             lastNoticeAt_ = now;
             DrawNotice("ESPERANDO AL OTRO JUGADOR");
         }
         std::this_thread::sleep_for(std::chrono::microseconds(500));
         return;
     }
+    stalledSince_ = -1.0;
     RunFrame();
     SendInputs();
     Confirm();

@@ -151,6 +151,7 @@ private:
     double lastHeardAt_ = 0.0;
     double endAt_ = 0.0;
     double lastSendAt_ = 0.0;
+    double stalledSince_ = -1.0;
     double lastNoticeAt_ = -1.0;
     const char* endText_ = "";
     bool summaryLogged_ = false;

@@ -122,6 +122,21 @@ def replay_offline(folder):
     return match.groups() if match else None
 
 
+def spray(port, seed):
+    """A thousand datagrams of any size and content at the port, over 5 s."""
+    import random
+    import socket
+    rng = random.Random(seed)
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as sock:
+        for _ in range(1000):
+            size = rng.choice((0, 1, 3, 40, 1200, 9000))
+            try:
+                sock.sendto(bytes(rng.getrandbits(8) for _ in range(size)), ("127.0.0.1", port))
+            except OSError:
+                pass
+            time.sleep(0.005)
+
+
 def play(name, port, results):
     rtt, jitter, loss, dup, reorder, killed = SCENARIOS[name]
     problems = []
@@ -141,6 +156,9 @@ def play(name, port, results):
     began = time.monotonic()
     sides = [start(host, host_keys(), ["--host", str(port)]),
              start(joiner, joiner_keys(), ["--join", f"127.0.0.1:{port + 1}"])]
+    if name == "direct":
+        # Somebody else sprays the host's port with rubbish meanwhile.
+        threading.Thread(target=spray, args=(port, port), daemon=True).start()
     if killed:
         log = os.path.join(joiner, "logs", "log.txt")
         deadline = time.monotonic() + 40
