@@ -37,6 +37,7 @@ constexpr double kEndingShown = 2.5;     // the reason stays on screen
 constexpr double kResendEvery = 0.05;
 constexpr double kJoinTimeout = 30.0;
 constexpr uint32_t kFarAhead = 128;      // inputs further ahead are a lie
+constexpr int kBalanceEvery = 60;   // frames between two looks at the lead
 enum ByeReason : uint8_t { kByeLeft = 0, kByeDifferent = 1, kByeDesync = 2 };
 
 bool ValidOptions(const NetOptions& o) {
@@ -102,6 +103,15 @@ void OnlineMatch::Send(const NetMessage& message, bool reliable) {
     if (EncodeMessage(message, &bytes)) link_.Send(bytes, reliable);
 }
 
+void OnlineMatch::SendHello() {
+    if (helloSent_ || !link_.Connected()) return;
+    NetMessage m;
+    m.kind = NetKind::kHello;
+    m.hello = own_;
+    Send(m, true);
+    helloSent_ = true;
+}
+
 void OnlineMatch::Dropped(const char* why) {
     ++dropped_;
     const double now = Now();
@@ -152,6 +162,8 @@ void OnlineMatch::Handle(const NetMessage& m) {
 }
 
 void OnlineMatch::HandleHello(const NetHello& hello) {
+    // Ours goes first, so a peer we refuse can name the difference too.
+    SendHello();
     std::string difference;
     if (hello.protocol != kNetProtocol)
         difference = "protocolo " + std::to_string(hello.protocol) + " contra " +
@@ -181,6 +193,7 @@ void OnlineMatch::Begin() {
               side_ == 0 ? "jugador 1" : "jugador 2", rtt, delay_);
     kept_ = {game_.settings->roundsToWin, game_.settings->roundTime,
              game_.settings->unlimitedTime, game_.settings->randomBackground, 0};
+    began_ = true;
     StartOnlineGame(game_, options_);
     // The session's own recording: both players' confirmed inputs.
     // (under CORRALON_REPLAY as well: the local keys come from that file).
@@ -202,6 +215,8 @@ void OnlineMatch::HandleInputs(const NetInputs& in) {
         return;
     }
     remoteAck_ = std::max(remoteAck_, std::min(in.received, localHave_));
+    // An ended session only keeps the peer supplied; its game stays as it is.
+    if (phase_ != Phase::kPlaying) return;
     remoteAdvantage_ = in.advantage;
     const uint32_t before = remoteHave_;
     for (uint32_t i = 0; i < in.count; ++i) {
@@ -240,14 +255,16 @@ bool OnlineMatch::MayPredict() const {
            frame_ - remoteHave_ < static_cast<uint32_t>(kMostAhead);
 }
 
-void OnlineMatch::RunFrame() {
-    // The local player's input for the frame `delay_` ahead: the replay's
-    // next line under CORRALON_REPLAY, the devices otherwise.
+void OnlineMatch::SampleLocal() {
+    // The local player's input for the frame `delay_` ahead of the next:
+    // the replay's next line under CORRALON_REPLAY, the devices otherwise.
     InputSessionFrameTime(kFrameSeconds);
-    NetKeyboard& keyboard = *game_.keyboard;
-    local_[localHave_ % kRing] = static_cast<uint16_t>(keyboard.ReadLocalButtons());
+    local_[localHave_ % kRing] = static_cast<uint16_t>(game_.keyboard->ReadLocalButtons());
     ++localHave_;
+}
 
+void OnlineMatch::RunFrame() {
+    NetKeyboard& keyboard = *game_.keyboard;
     PolledInput input;
     input.padButtons[0] = InputOf(0, frame_);
     input.padButtons[1] = InputOf(1, frame_);
@@ -420,13 +437,7 @@ void OnlineMatch::Tick() {
     Receive();
     const double now = Now();
     if (phase_ == Phase::kConnecting) {
-        if (link_.Connected() && !helloSent_) {
-            NetMessage m;
-            m.kind = NetKind::kHello;
-            m.hello = own_;
-            Send(m, true);
-            helloSent_ = true;
-        }
+        if (link_.Connected()) SendHello();
         if (link_.Lost() || (!setup_.host && now - startedAt_ > kJoinTimeout))
             End("no se ha podido conectar", "NO SE HA PODIDO CONECTAR", 0xff);
         else if (now - lastNoticeAt_ > 0.1) {
@@ -467,6 +478,12 @@ void OnlineMatch::Tick() {
         std::this_thread::sleep_for(std::chrono::microseconds(500));
         return;
     }
+    // Sampled before the wait: with no input delay the peer needs this very
+    // input to let either side run the frame.
+    if (localHave_ <= frame_ + static_cast<uint32_t>(delay_)) {
+        SampleLocal();
+        SendInputs();
+    }
     if (frame_ >= remoteHave_ && !MayPredict()) {
         if (now - lastSendAt_ > kResendEvery) SendInputs();
         if (stalledSince_ < 0.0) stalledSince_ = now;
@@ -481,13 +498,18 @@ void OnlineMatch::Tick() {
     }
     stalledSince_ = -1.0;
     RunFrame();
-    SendInputs();
     Confirm();
     nextFrameAt_ += kFrameSeconds;
     // The side that runs ahead waits a frame now and then, so neither side
     // does most of the rolling back.
+    // Each side says how far it runs ahead of the other's inputs; half the
+    // difference is how far this side's clock leads, averaged over a second.
     const int ownAdvantage = static_cast<int>(frame_ - std::min(frame_, remoteHave_));
-    if (frame_ % 30 == 0 && ownAdvantage - remoteAdvantage_ >= 2) nextFrameAt_ += kFrameSeconds;
+    advantageSum_ += ownAdvantage - remoteAdvantage_;
+    if (frame_ % static_cast<uint32_t>(kBalanceEvery) == 0) {
+        if (advantageSum_ >= kBalanceEvery) nextFrameAt_ += kFrameSeconds;
+        advantageSum_ = 0;
+    }
     if (nextFrameAt_ < now - 0.25) nextFrameAt_ = now;
 }
 
@@ -512,7 +534,7 @@ void OnlineMatch::Finish() {
     }
     // The options the host lent the session are not this player's.
     GameSettings& s = *game_.settings;
-    if (frame_ > 0 || phase_ != Phase::kConnecting) {
+    if (began_) {
         s.roundsToWin = kept_.roundsToWin;
         s.roundTime = kept_.roundTime;
         s.unlimitedTime = kept_.unlimitedTime;

@@ -78,7 +78,9 @@ private:
     void Begin();
     void SendInputs();
     void Send(const NetMessage& message, bool reliable);
+    void SendHello();
     bool MayPredict() const;
+    void SampleLocal();
     void RunFrame();
     void RollBackFrom(uint32_t frame);
     void Confirm();
@@ -138,7 +140,9 @@ private:
     bool leaving_ = false;
     int rounds_[2] = {0, 0};  // won when the frame began
     int remoteAdvantage_ = 0;
-    NetOptions kept_;
+    int advantageSum_ = 0;
+    NetOptions kept_;  // this player's own, while the host's are lent
+    bool began_ = false;
 
     FILE* recording_ = nullptr;
     PadFrame recordedPads_;
