@@ -1,7 +1,20 @@
 // A behaviour that keeps state it does not save: a step count that moves
 // its creature. It claims its state is empty, as a careless modder's might;
 // the sync test must catch it.
+#include <chrono>
+
 #include "plugins/actions/ActionCommon.h"
+
+// Built a third time moving by the clock: the same file then plays
+// differently in two games, which the online session must call a desync.
+#ifdef OLVIDO_FROM_CLOCK
+static float Wobble() {
+    return static_cast<float>(std::chrono::steady_clock::now().time_since_epoch().count() % 7) *
+           0.0001f;
+}
+#else
+static float Wobble() { return 0.0f; }
+#endif
 
 class Olvido : public InterfazAcciones {
 public:
@@ -17,7 +30,7 @@ public:
     int Think(float) override { return 0; }
     int UpdateFight(int, float) override {
         ++steps_;
-        float x = owner_->GetX() + (steps_ % 3 == 0 ? 0.002f : -0.001f);
+        float x = owner_->GetX() + (steps_ % 3 == 0 ? 0.002f : -0.001f) + Wobble();
         float y = owner_->GetY();
         owner_->MoveTo(&x, &y);
         owner_->SetX(x);

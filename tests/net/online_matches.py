@@ -8,7 +8,10 @@ side's recording must be the other's and replay offline to that checksum.
 A side killed mid-match leaves the other to end within its timeout with
 its saved files whole. The pairs run side by side.
 
-Usage: online_matches.py GAME_FOLDER [SCENARIO...]"""
+A pair whose first fighter moves by the clock must call the desync on both
+sides and leave that frame's snapshot in logs/.
+
+Usage: online_matches.py GAME_FOLDER [--clock-behaviour LIBRARY] [SCENARIO...]"""
 import os
 import re
 import shutil
@@ -31,7 +34,9 @@ SCENARIOS = {
     "150ms": (150, 20, 0.05, 0.02, 0.05, False),
     "killed": (0, 0, 0.0, 0.0, 0.0, True),
     "different": (0, 0, 0.0, 0.0, 0.0, False),  # the joiner's stage list differs
+    "desync": (0, 0, 0.0, 0.0, 0.0, False),     # player 1 moves by the clock
 }
+CLOCK_BEHAVIOUR = None
 ESCAPE_AT = 1720  # the host leaves the selection after the match (over by 1660)
 LINE = re.compile(r"Red: partida terminada: (\d+) fotogramas confirmados, (\d+) rollbacks, "
                   r"suma ([0-9a-f]{16}) del fotograma (-?\d+)")
@@ -143,6 +148,18 @@ def play(name, port, results):
     root = os.path.join(WORK, name)
     host = game_folder(root, "host", True)
     joiner = game_folder(root, "joiner", False)
+    if name == "desync":
+        for folder in (host, joiner):
+            creatures = os.path.join(folder, "Bichos")
+            os.remove(creatures)
+            os.makedirs(creatures)
+            for entry in os.listdir(os.path.join(GAME, "Bichos")):
+                if entry != "bichos.txt":
+                    os.symlink(os.path.join(GAME, "Bichos", entry), os.path.join(creatures, entry))
+            shutil.copy(os.path.join(GAME, "Bichos", "rana.qvl"), os.path.join(creatures, "desorden.qvl"))
+            shutil.copy(CLOCK_BEHAVIOUR, os.path.join(creatures, "desorden.so"))
+            with open(os.path.join(creatures, "bichos.txt"), "w") as f:
+                f.write("[Jugadores]\nbicho = Bichos\\desorden.qvl\nbicho = Bichos\\rana.qvl\n")
     if name == "different":
         stages = os.path.join(joiner, "fondos")
         os.remove(stages)
@@ -181,6 +198,18 @@ def play(name, port, results):
             if "Cargado fondo" in logs[i]:
                 problems.append(f"the {side} played on")
         results[name] = (problems, f"refused in {time.monotonic() - began:.1f} s")
+        return
+    if name == "desync":
+        for i, (folder, side) in enumerate(((host, "host"), (joiner, "joiner"))):
+            if "Red: desincronizados en el fotograma" not in logs[i]:
+                problems.append(f"the {side} did not call the desync")
+            if not any(n.startswith("desincronia_") for n in os.listdir(os.path.join(folder, "logs"))):
+                problems.append(f"the {side} left no snapshot in logs/")
+            if sides[i].returncode != 0:
+                problems.append(f"the {side} ended with {sides[i].returncode}")
+        frames = re.findall(r"desincronizados en el fotograma (\d+)", logs[0])
+        results[name] = (problems, f"called at frame {frames[0] if frames else '?'} in "
+                                   f"{time.monotonic() - began:.1f} s")
         return
     if killed:
         took = time.monotonic() - killed_at
@@ -246,8 +275,13 @@ def main():
     if len(sys.argv) < 2:
         print(__doc__)
         return 2
+    global CLOCK_BEHAVIOUR
     GAME = os.path.abspath(sys.argv[1])
-    names = sys.argv[2:] or list(SCENARIOS)
+    names = sys.argv[2:]
+    if names[:1] == ["--clock-behaviour"]:
+        CLOCK_BEHAVIOUR = names[1]
+        names = names[2:]
+    names = names or [n for n in SCENARIOS if n != "desync" or CLOCK_BEHAVIOUR]
     WORK = tempfile.mkdtemp(prefix="corralon-online-")
     results, threads = {}, []
     base = 20000 + (os.getpid() % 2000) * 10
