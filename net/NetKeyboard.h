@@ -11,7 +11,6 @@ public:
     ~NetKeyboard() override { delete inner_; }
     NetKeyboard(const NetKeyboard&) = delete;
     NetKeyboard& operator=(const NetKeyboard&) = delete;
-    Teclado* Inner() const { return inner_; }
     // What the next Poll hands the game.
     void SetFrameInput(const PolledInput& input) { frame_ = input; }
 

@@ -112,8 +112,8 @@ void OnlineMatch::SendHello() {
     helloSent_ = true;
 }
 
-void OnlineMatch::Dropped(const char* why) {
-    ++dropped_;
+void OnlineMatch::Dropped(const char* why, int count) {
+    dropped_ += count;
     const double now = Now();
     if (now - lastDropLog_ < 1.0) return;
     lastDropLog_ = now;
@@ -121,6 +121,11 @@ void OnlineMatch::Dropped(const char* why) {
 }
 
 void OnlineMatch::Receive() {
+    // What the link could not take in (a flood) is reported like the rest.
+    if (link_.Dropped() > linkDropsSeen_) {
+        Dropped("demasiados datagramas", link_.Dropped() - linkDropsSeen_);
+        linkDropsSeen_ = link_.Dropped();
+    }
     std::vector<uint8_t> bytes;
     while (link_.Receive(&bytes)) {
         NetMessage message;
@@ -150,13 +155,7 @@ void OnlineMatch::Handle(const NetMessage& m) {
                     "EL OTRO JUGADOR HA TERMINADO", 0xff);
             break;
         case NetKind::kDesync:
-            if (phase_ == Phase::kPlaying) {
-                LogPrintf("     Red: desincronizados en el fotograma %u\n", m.frame);
-                const std::vector<unsigned char>& kept = confirmedSnapshots_[m.frame % 32];
-                if (snapshotFrames_[m.frame % 32] == m.frame && !kept.empty())
-                    WriteDesyncSnapshot(m.frame, side_, kept);
-                End("desincronizados", "PARTIDA DESINCRONIZADA", 0xff);
-            }
+            if (phase_ == Phase::kPlaying) Desync(m.frame, false);
             break;
     }
 }
@@ -360,8 +359,8 @@ void OnlineMatch::ConfirmChecksum(uint32_t c) {
     if (!bytes || !size) return;
     const uint64_t sum = SnapshotChecksum(bytes, size);
     ownSums_[c % kRing] = {c, sum};
-    confirmedSnapshots_[c % 32].assign(bytes, bytes + size);
-    snapshotFrames_[c % 32] = c;
+    confirmedSnapshots_[c % kKeptSnapshots].assign(bytes, bytes + size);
+    snapshotFrames_[c % kKeptSnapshots] = c;
     recent_[recentNext_ % kNetMaxChecksums] = {c, sum};
     ++recentNext_;
     haveLastSum_ = true;
@@ -376,12 +375,21 @@ void OnlineMatch::CompareChecksum(uint32_t frame) {
     if (phase_ != Phase::kPlaying || own.frame != frame || theirs.frame != frame ||
         own.sum == theirs.sum)
         return;
+    Desync(frame, true);
+}
+
+void OnlineMatch::Desync(uint32_t frame, bool tellPeer) {
     LogPrintf("     Red: desincronizados en el fotograma %u\n", frame);
-    WriteDesyncSnapshot(frame, side_, confirmedSnapshots_[frame % 32]);
-    NetMessage m;
-    m.kind = NetKind::kDesync;
-    m.frame = frame;
-    Send(m, true);
+    // Only that frame's own state, if it is still kept, is worth comparing.
+    const std::vector<unsigned char>& kept = confirmedSnapshots_[frame % kKeptSnapshots];
+    if (snapshotFrames_[frame % kKeptSnapshots] == frame && !kept.empty())
+        WriteDesyncSnapshot(frame, side_, kept);
+    if (tellPeer) {
+        NetMessage m;
+        m.kind = NetKind::kDesync;
+        m.frame = frame;
+        Send(m, true);
+    }
     End("desincronizados", "PARTIDA DESINCRONIZADA", 0xff);
 }
 

@@ -65,11 +65,10 @@ public:
     // At the program's end: a last word to the peer and the summary line.
     void Finish();
 
-    int Rollbacks() const { return rollbacks_; }
-
 private:
     enum class Phase { kConnecting, kPlaying, kEnding };
     static constexpr int kRing = 256;
+    static constexpr int kKeptSnapshots = 32;  // confirmed fight frames, for a desync
 
     void Receive();
     void Handle(const NetMessage& message);
@@ -86,10 +85,12 @@ private:
     void Confirm();
     void ConfirmChecksum(uint32_t frame);
     void CompareChecksum(uint32_t frame);
+    // Logs it, keeps that frame's snapshot in logs/ and ends the session.
+    void Desync(uint32_t frame, bool tellPeer);
     void Record(uint32_t frame);
     void End(const std::string& logText, const char* screenText, uint8_t byeReason);
     void DrawNotice(const char* text);
-    void Dropped(const char* why);
+    void Dropped(const char* why, int count = 1);
     double Now() const;
     uint16_t InputOf(int player, uint32_t frame) const;
 
@@ -127,8 +128,8 @@ private:
     };
     Sum ownSums_[kRing];
     Sum theirSums_[kRing];
-    std::vector<unsigned char> confirmedSnapshots_[32];
-    uint32_t snapshotFrames_[32] = {};
+    std::vector<unsigned char> confirmedSnapshots_[kKeptSnapshots];
+    uint32_t snapshotFrames_[kKeptSnapshots] = {};
     std::vector<unsigned char> scratch_;
     bool haveLastSum_ = false;
     uint32_t lastSumFrame_ = 0;
@@ -160,6 +161,7 @@ private:
     const char* endText_ = "";
     bool summaryLogged_ = false;
     int dropped_ = 0;
+    int linkDropsSeen_ = 0;
     double lastDropLog_ = -10.0;
     std::chrono::steady_clock::time_point epoch_ = std::chrono::steady_clock::now();
 };

@@ -11,8 +11,6 @@ class MutingRenderer final : public Renderer {
 public:
     explicit MutingRenderer(Renderer* inner) : inner_(inner) {}
     void SetMuted(bool muted) { muted_ = muted; }
-    bool Muted() const { return muted_; }
-    Renderer* Inner() const { return inner_; }
 
     CORRALON_RENDERER_OVERRIDES
 
@@ -26,7 +24,6 @@ class MutingSound final : public Sonido {
 public:
     explicit MutingSound(Sonido* inner) : inner_(inner) {}
     void SetMuted(bool muted) { muted_ = muted; }
-    Sonido* Inner() const { return inner_; }
 
     int Init(WindowHandle window, InstanceHandle instance) override {
         return inner_->Init(window, instance);
